@@ -1,0 +1,46 @@
+# Runs one golden case: cmake -DCASE=<dir>/<name> -DWORK=<dir> -P run_golden.cmake -- <command...>
+# Feeds <name>.stdin to the command and passes when it exits 0, writes nothing
+# to standard error and writes exactly the bytes of <name>.stdout.
+
+set(command)
+set(in_command OFF)
+math(EXPR last "${CMAKE_ARGC} - 1")
+foreach(i RANGE ${last})
+  if(in_command)
+    list(APPEND command "${CMAKE_ARGV${i}}")
+  elseif(CMAKE_ARGV${i} STREQUAL "--")
+    set(in_command ON)
+  endif()
+endforeach()
+if(NOT command OR NOT CASE OR NOT WORK)
+  message(FATAL_ERROR "usage: cmake -DCASE=<case> -DWORK=<dir> -P run_golden.cmake -- <command...>")
+endif()
+
+get_filename_component(name "${CASE}" NAME)
+set(actual "${WORK}/${name}.stdout")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND ${command}
+  INPUT_FILE "${CASE}.stdin"
+  OUTPUT_FILE "${actual}"
+  ERROR_VARIABLE stderr
+  RESULT_VARIABLE status)
+
+set(failures)
+if(NOT status STREQUAL "0")
+  list(APPEND failures "exit status: expected 0, got ${status}")
+endif()
+if(NOT stderr STREQUAL "")
+  list(APPEND failures "standard error: expected nothing, got:\n${stderr}")
+endif()
+execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${CASE}.stdout"
+  RESULT_VARIABLE differs OUTPUT_QUIET ERROR_QUIET)
+if(differs)
+  file(READ "${CASE}.stdout" expected_text)
+  file(READ "${actual}" actual_text)
+  list(APPEND failures "standard output differs\nexpected: [${expected_text}]\nactual:   [${actual_text}]")
+endif()
+
+if(failures)
+  list(JOIN failures "\n" report)
+  message(FATAL_ERROR "${name}:\n${report}")
+endif()
