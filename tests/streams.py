@@ -34,32 +34,23 @@ def expect_equal(what, expected, actual):
         raise Failure(f"{what}\nexpected: {expected!r}\nactual:   {actual!r}")
 
 
-def read_exactly(stream, count):
-    """Reads count bytes from stream, or fewer if it ends or the time-out passes."""
+def read(stream, count=None):
+    """Reads count bytes, or up to the end of output when count is None.
+
+    Fewer come back only if the output ends first; a wait of TIMEOUT with
+    nothing arriving fails the case.
+    """
     data = b""
     with selectors.DefaultSelector() as selector:
         selector.register(stream, selectors.EVENT_READ)
-        while len(data) < count:
+        while count is None or len(data) < count:
             if not selector.select(TIMEOUT):
-                break
-            chunk = os.read(stream.fileno(), count - len(data))
+                raise Failure(f"nothing more written for {TIMEOUT} s; so far: {data!r}")
+            chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
             if not chunk:
                 break
             data += chunk
     return data
-
-
-def read_to_end(stream):
-    data = b""
-    with selectors.DefaultSelector() as selector:
-        selector.register(stream, selectors.EVENT_READ)
-        while True:
-            if not selector.select(TIMEOUT):
-                raise Failure(f"output did not end within {TIMEOUT} s; so far: {data!r}")
-            chunk = os.read(stream.fileno(), 65536)
-            if not chunk:
-                return data
-            data += chunk
 
 
 def finish(process):
@@ -92,11 +83,11 @@ def converse(command, answers, expected_values):
             for index, (row, column) in enumerate(((0, 0), (0, 1), (1, 0), (1, 1))):
                 expected = prompt(row, column)
                 expect_equal(f"prompt {row},{column}", expected,
-                             read_exactly(process.stdout, len(expected)))
+                             read(process.stdout, len(expected)))
                 if index in answers:
                     process.stdin.write(answers[index])
                     process.stdin.flush()
-            expect_equal("listing", listing(expected_values), read_to_end(process.stdout))
+            expect_equal("listing", listing(expected_values), read(process.stdout))
             finish(process)
         finally:
             if process.poll() is None:
