@@ -13,16 +13,18 @@ import sys
 TIMEOUT = 60.0  # seconds; emulators and memcheck are slow to start
 
 
+CELLS = ((0, 0), (0, 1), (1, 0), (1, 1))  # row by row, as the program asks
+
+
 def prompt(row, column):
     return f"Enter a value for 2-D array index {row},{column}: ".encode()
 
 
 def listing(values):
-    cells = zip(((0, 0), (0, 1), (1, 0), (1, 1)), values)
-    return "".join(f"valueGrid[{r}][{c}] = {v}" for (r, c), v in cells).encode()
+    return "".join(f"valueGrid[{r}][{c}] = {v}" for (r, c), v in zip(CELLS, values)).encode()
 
 
-PROMPTS = b"".join(prompt(r, c) for r in (0, 1) for c in (0, 1))
+PROMPTS = b"".join(prompt(r, c) for r, c in CELLS)
 
 
 class Failure(Exception):
@@ -80,7 +82,7 @@ def converse(command, answers, expected_values):
     """
     with start(command) as process:
         try:
-            for index, (row, column) in enumerate(((0, 0), (0, 1), (1, 0), (1, 1))):
+            for index, (row, column) in enumerate(CELLS):
                 expected = prompt(row, column)
                 expect_equal(f"prompt {row},{column}", expected,
                              read(process.stdout, len(expected)))
