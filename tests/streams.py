@@ -1,16 +1,20 @@
-"""Drives the program through real pipes: python3 streams.py CASE -- COMMAND...
+"""Drives the program through real pipes or a terminal:
+python3 streams.py CASE -- COMMAND...
 
-Each case passes silently and exits 0, or prints what went wrong and exits 1.
-Every wait has a generous time-out, so a program that hangs fails the case
-instead of stalling the suite; nothing here sleeps.
+Each case passes silently and exits 0, prints what went wrong and exits 1,
+or exits 77 when this host cannot run it. Every wait has a generous
+time-out, so a program that hangs fails the case instead of stalling the
+suite; nothing here sleeps.
 """
 
+import errno
 import os
 import selectors
 import subprocess
 import sys
 
 TIMEOUT = 60.0  # seconds; emulators and memcheck are slow to start
+SKIPPED = 77
 
 
 CELLS = ((0, 0), (0, 1), (1, 0), (1, 1))  # row by row, as the program asks
@@ -48,7 +52,13 @@ def read(stream, count=None):
         while count is None or len(data) < count:
             if not selector.select(TIMEOUT):
                 raise Failure(f"nothing more written for {TIMEOUT} s; so far: {data!r}")
-            chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
+            try:
+                chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
+            except OSError as error:
+                # A terminal whose program has ended reads as EIO, not as EOF.
+                if error.errno != errno.EIO:
+                    raise
+                chunk = b""
             if not chunk:
                 break
             data += chunk
@@ -63,7 +73,8 @@ def finish(process):
         status = process.wait(TIMEOUT)
     except subprocess.TimeoutExpired:
         raise Failure(f"still running {TIMEOUT} s after its last prompt") from None
-    process.stdin.close()
+    if process.stdin:
+        process.stdin.close()
     expect_equal("exit status", 0, status)
     expect_equal("standard error", b"", process.stderr.read())
 
@@ -108,6 +119,38 @@ def letter_at_second_prompt(command):
     # The failed read leaves nothing more to wait for: the last two prompts
     # must come without anything typed.
     converse(command, {0: b"9\n", 1: b"x\n"}, (9, 0, 0, 0))
+
+
+def terminal(command):
+    """Types at a pseudo-terminal, as a user at a console does: each prompt
+    is on screen before anything is typed, and the terminal echoes each typed
+    line. End of input typed at the start of the third line (Ctrl+D) ends the
+    entry phase: the last prompt follows at once, then the listing."""
+    try:
+        import pty
+        import termios
+        screen, console = pty.openpty()
+    except (ImportError, OSError):
+        sys.exit(SKIPPED)
+    end_of_input = termios.tcgetattr(console)[6][termios.VEOF]
+    with os.fdopen(screen, "rb", buffering=0) as screen, \
+            start(command, stdin=console, stdout=console) as process:
+        os.close(console)
+        try:
+            for (row, column), line in zip(CELLS, (b"5\n", b"6\n")):
+                expected = prompt(row, column)
+                expect_equal(f"prompt {row},{column}", expected, read(screen, len(expected)))
+                os.write(screen.fileno(), line)
+                echo = line.replace(b"\n", b"\r\n")
+                expect_equal("echo", echo, read(screen, len(echo)))
+            expected = prompt(1, 0)
+            expect_equal("prompt 1,0", expected, read(screen, len(expected)))
+            os.write(screen.fileno(), end_of_input)
+            expect_equal("last prompt and listing", prompt(1, 1) + listing((5, 6, 0, 0)), read(screen))
+            finish(process)
+        finally:
+            if process.poll() is None:
+                process.kill()
 
 
 def run_with_input(command, data, **streams):
@@ -155,6 +198,7 @@ CASES = {
     "one-per-prompt": one_per_prompt,
     "all-at-first-prompt": all_at_first_prompt,
     "letter-at-second-prompt": letter_at_second_prompt,
+    "terminal": terminal,
     "arguments-ignored": arguments_ignored,
     "large-input": large_input,
     "stdin-closed": stdin_closed,
