@@ -1,8 +1,8 @@
 # Checks that a built executable needs nothing beyond the operating system:
-#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -DEXPECT=<kind> -P inspect_executable.cmake
+#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -DEXPECT=<kind> [-DSTRIPPED=ON] -P inspect_executable.cmake
 # where <kind> is pe32 or pe32+ (a Windows console program importing only
-# the system's own DLLs) or static-pie (an ELF program with no loader and no
-# shared libraries).
+# the system's own DLLs, with no symbol table if STRIPPED) or static-pie (an
+# ELF program with no loader and no shared libraries).
 
 cmake_minimum_required(VERSION 3.20)
 
@@ -23,6 +23,9 @@ if(EXPECT STREQUAL "pe32" OR EXPECT STREQUAL "pe32+")
   endif()
   if(NOT headers MATCHES "\nSubsystem[ \t]+[0-9a-fA-F]+[ \t]+\\(Windows CUI\\)")
     list(APPEND failures "not a console program")
+  endif()
+  if(STRIPPED AND NOT headers MATCHES "\n[ \t]+symbols stripped\n")
+    list(APPEND failures "not stripped")
   endif()
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
   if(NOT imports)
