@@ -9,10 +9,10 @@ include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
 set(GRID_EMULATOR_NEEDS "qemu-i386 and the 32-bit Wine loader (Debian: qemu-user, wine32:i386)")
 find_program(GRID_QEMU_I386 qemu-i386)
 find_program(GRID_WINE32 wine HINTS /usr/lib/wine)
-if(GRID_WINE32)
+if(EXISTS "${GRID_WINE32}")
   # Some distributions install a shell script as `wine`; qemu runs only the
   # 32-bit ELF loader itself.
-  file(READ ${GRID_WINE32} grid_wine32_ident LIMIT 5 HEX)
+  file(READ "${GRID_WINE32}" grid_wine32_ident LIMIT 5 HEX)
 endif()
 if(GRID_QEMU_I386 AND grid_wine32_ident STREQUAL "7f454c4601")
   # The loader's libraries come from the host's root. Said through the
