@@ -129,11 +129,11 @@ def terminal(command):
     try:
         import pty
         import termios
-        screen, console = pty.openpty()
+        controller, console = pty.openpty()
     except (ImportError, OSError):
         sys.exit(SKIPPED)
     end_of_input = termios.tcgetattr(console)[6][termios.VEOF]
-    with os.fdopen(screen, "rb", buffering=0) as screen, \
+    with os.fdopen(controller, "rb", buffering=0) as screen, \
             start(command, stdin=console, stdout=console) as process:
         os.close(console)
         try:
