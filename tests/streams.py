@@ -65,6 +65,12 @@ def read(stream, count=None):
     return data
 
 
+def expect_prompt(stream, row, column):
+    """Reads the prompt for the given cell, which must come next."""
+    expected = prompt(row, column)
+    expect_equal(f"prompt {row},{column}", expected, read(stream, len(expected)))
+
+
 def finish(process):
     """Waits for the exit with standard input still open, as the program must
     not wait for more input than it asks for; then checks status 0 and a
@@ -94,9 +100,7 @@ def converse(command, answers, expected_values):
     with start(command) as process:
         try:
             for index, (row, column) in enumerate(CELLS):
-                expected = prompt(row, column)
-                expect_equal(f"prompt {row},{column}", expected,
-                             read(process.stdout, len(expected)))
+                expect_prompt(process.stdout, row, column)
                 if index in answers:
                     process.stdin.write(answers[index])
                     process.stdin.flush()
@@ -137,15 +141,11 @@ def terminal(command):
             start(command, stdin=console, stdout=console) as process:
         os.close(console)
         try:
-            for (row, column), line in zip(CELLS, (b"5\n", b"6\n")):
-                expected = prompt(row, column)
-                expect_equal(f"prompt {row},{column}", expected, read(screen, len(expected)))
-                os.write(screen.fileno(), line)
-                echo = line.replace(b"\n", b"\r\n")
+            typing = ((b"5\n", b"5\r\n"), (b"6\n", b"6\r\n"), (end_of_input, b""))
+            for (row, column), (typed, echo) in zip(CELLS, typing):
+                expect_prompt(screen, row, column)
+                os.write(screen.fileno(), typed)
                 expect_equal("echo", echo, read(screen, len(echo)))
-            expected = prompt(1, 0)
-            expect_equal("prompt 1,0", expected, read(screen, len(expected)))
-            os.write(screen.fileno(), end_of_input)
             expect_equal("last prompt and listing", prompt(1, 1) + listing((5, 6, 0, 0)), read(screen))
             finish(process)
         finally:
