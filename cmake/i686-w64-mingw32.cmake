@@ -23,6 +23,6 @@ if(grid_wine32_ident STREQUAL "7f454c4601")
     string(STRIP "${grid_wine32_answer}" grid_wine32_answer)
     string(REGEX REPLACE "[ \t]*\n[ \t\n]*" " / " grid_wine32_answer "${grid_wine32_answer}")
     set(GRID_EMULATOR_REFUSED
-      "this host cannot run 32-bit programs: `${GRID_WINE32} --version` exited ${grid_wine32_status} and answered \"${grid_wine32_answer}\" where Wine's version was expected")
+      "this host cannot run 32-bit programs: asked for its version, `${GRID_WINE32} --version` answered \"${grid_wine32_answer}\" (status ${grid_wine32_status})")
   endif()
 endif()
