@@ -22,11 +22,15 @@ endif()
 get_filename_component(name "${CASE}" NAME)
 set(actual "${WORK}/${name}.stdout")
 file(MAKE_DIRECTORY "${WORK}")
+# Files, not pipes, for every stream: the run ends when the program does,
+# even where it leaves helpers behind that inherit its streams (the services
+# an emulator starts on its first run, say).
 execute_process(COMMAND ${command}
   INPUT_FILE "${CASE}.stdin"
   OUTPUT_FILE "${actual}"
-  ERROR_VARIABLE stderr
+  ERROR_FILE "${WORK}/${name}.stderr"
   RESULT_VARIABLE status)
+file(READ "${WORK}/${name}.stderr" stderr)
 
 set(failures)
 if(NOT status STREQUAL "0")
