@@ -1,0 +1,69 @@
+# What a Windows user gets: grid.exe packed beside the README into a zip,
+# with its SHA-256 beside it.
+
+# The zip comes out the same byte for byte from any checkout of a commit:
+# the dates in it, and the time stamp in the program's header, are the
+# last commit's (or SOURCE_DATE_EPOCH's, where the caller sets it), never
+# the build's clock. A tree without history takes 1980-01-01, the earliest
+# date a zip can hold.
+set(source_date_epoch 315532800)
+set(source_date_origin "no git history found, so the fixed date")
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(source_date_epoch "$ENV{SOURCE_DATE_EPOCH}")
+  set(source_date_origin "from SOURCE_DATE_EPOCH")
+else()
+  # Only this project's own history counts, not that of a repository it
+  # happens to be unpacked into.
+  find_package(Git QUIET)
+  if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
+    execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      OUTPUT_VARIABLE commit_date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(commit_date MATCHES "^[0-9]+$")
+      set(source_date_epoch ${commit_date})
+      set(source_date_origin "from the last commit")
+    endif()
+  endif()
+endif()
+if(NOT source_date_epoch MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a count of seconds, not '${source_date_epoch}'")
+endif()
+set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch}) # read by string(TIMESTAMP)
+string(TIMESTAMP source_date "%Y-%m-%d %H:%M:%S UTC" UTC)
+message(STATUS "Package date: ${source_date}, ${source_date_origin}")
+
+# The linker writes the date into the header, and so does strip when the
+# package is made.
+set_target_properties(grid PROPERTIES
+  CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${source_date_epoch}")
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake)
+file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
+
+# A Windows user gets one folder: the program beside its README, packed as
+# grid-<version>-win32.zip (or -win64) by the package target, with its
+# SHA-256 beside it.
+install(TARGETS grid RUNTIME DESTINATION .)
+install(FILES README.md DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(CPACK_SYSTEM_NAME win64)
+else()
+  set(CPACK_SYSTEM_NAME win32)
+endif()
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+
+# The source zip holds what git tracks: never the history, nor a build
+# tree kept inside the sources.
+set(CPACK_SOURCE_GENERATOR ZIP)
+set(CPACK_VERBATIM_VARIABLES ON)
+set(CPACK_SOURCE_IGNORE_FILES)
+set(ignored "${PROJECT_SOURCE_DIR}/.git" "${PROJECT_SOURCE_DIR}/build")
+if(NOT PROJECT_BINARY_DIR STREQUAL PROJECT_SOURCE_DIR)
+  list(APPEND ignored "${PROJECT_BINARY_DIR}")
+endif()
+foreach(path IN LISTS ignored)
+  string(REGEX REPLACE "([][+.*?()^$|\\])" "\\\\\\1" path "${path}")
+  list(APPEND CPACK_SOURCE_IGNORE_FILES "^${path}(/|$)")
+endforeach()
+include(CPack)
