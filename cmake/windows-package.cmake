@@ -1,11 +1,10 @@
-# What a Windows user gets: grid.exe packed beside the README into a zip,
-# with its SHA-256 beside it.
+# What a Windows user gets: grid.exe packed beside the README into a zip
+# that comes out the same byte for byte from any checkout of a commit,
+# whoever packs it, wherever and whenever, with its SHA-256 beside it.
 
-# The zip comes out the same byte for byte from any checkout of a commit:
-# the dates in it, and the time stamp in the program's header, are the
-# last commit's (or SOURCE_DATE_EPOCH's, where the caller sets it), never
-# the build's clock. A tree without history takes 1980-01-01, the earliest
-# date a zip can hold.
+# The date in the zip and in the program's header is the last commit's (or
+# SOURCE_DATE_EPOCH's, where the caller sets it), never the build's clock. A
+# tree without history takes 1980-01-01, the earliest date a zip can hold.
 set(source_date_epoch 315532800)
 set(source_date_origin "no git history found, so the fixed date")
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
@@ -13,16 +12,19 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
   set(source_date_origin "from SOURCE_DATE_EPOCH")
 else()
   # Only this project's own history counts, not that of a repository it
-  # happens to be unpacked into.
+  # happens to be unpacked into. Whoever owns the checkout, its builder may
+  # read the date: configuring runs the project's code anyway.
   find_package(Git QUIET)
   if(GIT_FOUND AND EXISTS ${PROJECT_SOURCE_DIR}/.git)
-    execute_process(COMMAND ${GIT_EXECUTABLE} log -1 --format=%ct
+    set(git ${GIT_EXECUTABLE} -c safe.directory=*)
+    execute_process(COMMAND ${git} log -1 --format=%ct
       WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
       OUTPUT_VARIABLE commit_date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
     if(commit_date MATCHES "^[0-9]+$")
       set(source_date_epoch ${commit_date})
       set(source_date_origin "from the last commit")
     endif()
+
   endif()
 endif()
 if(NOT source_date_epoch MATCHES "^[0-9]+$")
@@ -36,12 +38,9 @@ message(STATUS "Package date: ${source_date}, ${source_date_origin}")
 # package is made.
 set_target_properties(grid PROPERTIES
   CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${source_date_epoch}")
-set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackSourceDate.cmake)
-file(WRITE ${CPACK_PROJECT_CONFIG_FILE} "set(ENV{SOURCE_DATE_EPOCH} ${source_date_epoch})\n")
 
-# A Windows user gets one folder: the program beside its README, packed as
-# grid-<version>-win32.zip (or -win64) by the package target, with its
-# SHA-256 beside it.
+# One folder: the program beside its README, packed as
+# grid-<version>-win32.zip (or -win64) by the package target.
 install(TARGETS grid RUNTIME DESTINATION .)
 install(FILES README.md DESTINATION .)
 set(CPACK_GENERATOR ZIP)
@@ -51,10 +50,26 @@ else()
   set(CPACK_SYSTEM_NAME win32)
 endif()
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_CHECKSUM SHA256)
 
-# The source zip holds what git tracks: never the history, nor a build
-# tree kept inside the sources.
+# CPack writes the packing user's ids into every entry and its times in the
+# packer's time zone. The same tool that Debian uses for its own packages
+# sets the owners to 0 and every time to the package date, in UTC, before
+# the checksum is taken of the final bytes.
+find_program(GRID_STRIP_NONDETERMINISM strip-nondeterminism)
+if(NOT GRID_STRIP_NONDETERMINISM)
+  message(WARNING "strip-nondeterminism (Debian: strip-nondeterminism) was not found: "
+    "the zip cannot be made reproducible, and the package target fails.")
+endif()
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/normalize-zip.cmake)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_PROJECT_CONFIG_FILE ${PROJECT_BINARY_DIR}/CPackProjectConfig.cmake)
+file(CONFIGURE OUTPUT ${CPACK_PROJECT_CONFIG_FILE} @ONLY CONTENT [[
+set(ENV{SOURCE_DATE_EPOCH} @source_date_epoch@)
+set(GRID_STRIP_NONDETERMINISM "@GRID_STRIP_NONDETERMINISM@")
+]])
+
+# The source zip holds what git tracks: never the history, nor a build tree
+# kept inside the sources.
 set(CPACK_SOURCE_GENERATOR ZIP)
 set(CPACK_VERBATIM_VARIABLES ON)
 set(CPACK_SOURCE_IGNORE_FILES)
