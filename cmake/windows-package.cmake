@@ -25,6 +25,27 @@ else()
       set(source_date_origin "from the last commit")
     endif()
 
+    # Configure again whenever HEAD moves (commit, amend, checkout, reset),
+    # so that the next build packs the new date. These are the files git
+    # rewrites then: HEAD itself, its log, and the branch it names, loose or
+    # packed. Only files that exist can be watched.
+    execute_process(COMMAND ${git} symbolic-ref -q HEAD
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      OUTPUT_VARIABLE branch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    set(git_paths)
+    foreach(file IN ITEMS HEAD logs/HEAD packed-refs ${branch})
+      list(APPEND git_paths --git-path ${file})
+    endforeach()
+    execute_process(COMMAND ${git} rev-parse ${git_paths}
+      WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+      OUTPUT_VARIABLE watched OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    string(REPLACE "\n" ";" watched "${watched}")
+    foreach(path IN LISTS watched)
+      get_filename_component(path "${path}" ABSOLUTE BASE_DIR ${PROJECT_SOURCE_DIR})
+      if(EXISTS "${path}")
+        set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${path}")
+      endif()
+    endforeach()
   endif()
 endif()
 if(NOT source_date_epoch MATCHES "^[0-9]+$")
