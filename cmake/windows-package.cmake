@@ -1,6 +1,7 @@
-# What a Windows user gets: grid.exe packed beside the README into a zip
-# that comes out the same byte for byte from any checkout of a commit,
-# whoever packs it, wherever and whenever, with its SHA-256 beside it.
+# What a Windows user gets: grid.exe saying what it is (a version resource
+# and an application manifest), packed beside the README into a zip that
+# comes out the same byte for byte from any checkout of a commit, whoever
+# packs it, wherever and whenever, with its SHA-256 beside it.
 
 # The date in the zip and in the program's header is the last commit's (or
 # SOURCE_DATE_EPOCH's, where the caller sets it), never the build's clock. A
@@ -59,6 +60,20 @@ message(STATUS "Package date: ${source_date}, ${source_date_origin}")
 # package is made.
 set_target_properties(grid PROPERTIES
   CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${source_date_epoch}")
+
+# Properties > Details on Windows shows the version resource; the manifest
+# runs the program with the user's own rights and names the Windows versions
+# it was made for. Both take the version from project().
+enable_language(RC)
+foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
+  if(NOT PROJECT_VERSION_${part})
+    set(PROJECT_VERSION_${part} 0)
+  endif()
+endforeach()
+configure_file(${PROJECT_SOURCE_DIR}/src/grid.rc.in ${PROJECT_BINARY_DIR}/grid.rc @ONLY)
+target_sources(grid PRIVATE ${PROJECT_BINARY_DIR}/grid.rc)
+set_property(SOURCE ${PROJECT_BINARY_DIR}/grid.rc APPEND PROPERTY
+  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/src/grid.manifest)
 
 # One folder: the program beside its README, packed as
 # grid-<version>-win32.zip (or -win64) by the package target.

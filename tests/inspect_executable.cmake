@@ -1,12 +1,21 @@
 # Checks that a built executable needs nothing beyond the operating system:
-#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -DEXPECT=<kind> [-DSTRIPPED=ON] -P inspect_executable.cmake
+#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -DEXPECT=<kind> [-DVERSION=<x.y.z>] [-DSTRIPPED=ON]
+#         -P inspect_executable.cmake
 # where <kind> is pe32 or pe32+ (a Windows console program importing only
-# the system's own DLLs, with no symbol table if STRIPPED) or static-pie (an
-# ELF program with no loader and no shared libraries).
+# the system's own DLLs, carrying a manifest that asks for no elevation and
+# a version resource for VERSION, with no symbol table if STRIPPED) or
+# static-pie (an ELF program with no loader and no shared libraries).
 
 cmake_minimum_required(VERSION 3.20)
 
 set(system_dlls kernel32.dll msvcrt.dll)
+
+# Sets <out> to the hexadecimal digits of <text> in UTF-16LE (ASCII only).
+function(utf16_hex out text)
+  string(HEX "${text}" hex)
+  string(REGEX REPLACE "(..)" "\\100" hex "${hex}")
+  set(${out} "${hex}" PARENT_SCOPE)
+endfunction()
 
 execute_process(COMMAND "${OBJDUMP}" -p "${EXECUTABLE}"
   OUTPUT_VARIABLE headers RESULT_VARIABLE status ERROR_VARIABLE errors)
@@ -27,6 +36,48 @@ if(EXPECT STREQUAL "pe32" OR EXPECT STREQUAL "pe32+")
   if(STRIPPED AND NOT headers MATCHES "\n[ \t]+symbols stripped\n")
     list(APPEND failures "not stripped")
   endif()
+  # Resource types 16 (version) and 24 (manifest) sit at the top level of
+  # the resource tree, which objdump indents by three spaces.
+  foreach(resource IN ITEMS "10:version resource" "18:manifest")
+    string(REGEX REPLACE ":.*" "" type "${resource}")
+    string(REGEX REPLACE "^[^:]*:" "" what "${resource}")
+    if(NOT headers MATCHES "\n[0-9a-f]+   Entry: ID: 0x0000${type},")
+      list(APPEND failures "no ${what}")
+    endif()
+  endforeach()
+  if(NOT VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+    message(FATAL_ERROR "VERSION must be major.minor.patch, not '${VERSION}'")
+  endif()
+  file(READ "${EXECUTABLE}" image HEX)
+  # The fixed part of the version resource: its signature and layout, then
+  # the file and product versions as 16-bit parts, each pair little-endian.
+  set(fixed "bd04effe00000100")
+  foreach(number IN ITEMS "${CMAKE_MATCH_2}" "${CMAKE_MATCH_1}" "0" "${CMAKE_MATCH_3}")
+    math(EXPR high "${number} >> 8")
+    math(EXPR low "${number} & 255")
+    foreach(byte IN ITEMS low high)
+      math(EXPR ${byte} "${${byte}}" OUTPUT_FORMAT HEXADECIMAL)
+      string(REGEX REPLACE "^0x" "0" ${byte} "${${byte}}")
+      string(REGEX MATCH "..$" ${byte} "${${byte}}")
+    endforeach()
+    string(APPEND fixed_version "${low}${high}")
+  endforeach()
+  if(NOT image MATCHES "${fixed}${fixed_version}${fixed_version}")
+    list(APPEND failures "the version resource's numbers are not ${VERSION}")
+  endif()
+  # Its strings are UTF-16: each key, then padding to 32 bits, then the value.
+  foreach(key IN ITEMS FileVersion ProductVersion)
+    utf16_hex(key_hex "${key}")
+    utf16_hex(value_hex "${VERSION}")
+    if(NOT image MATCHES "${key_hex}0000(0000)?${value_hex}0000")
+      list(APPEND failures "the version resource's ${key} is not ${VERSION}")
+    endif()
+  endforeach()
+  string(HEX [[level="asInvoker"]] as_invoker)
+  if(NOT image MATCHES "${as_invoker}")
+    list(APPEND failures "the manifest does not ask to run as invoker")
+  endif()
+
   string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
   if(NOT imports)
     list(APPEND failures "no imported DLL found: the headers were not read")
