@@ -61,9 +61,9 @@ message(STATUS "Package date: ${source_date}, ${source_date_origin}")
 set_target_properties(grid PROPERTIES
   CXX_LINKER_LAUNCHER "${CMAKE_COMMAND};-E;env;SOURCE_DATE_EPOCH=${source_date_epoch}")
 
-# Properties > Details on Windows shows the version resource; the manifest
-# runs the program with the user's own rights and names the Windows versions
-# it was made for. Both take the version from project().
+# Properties > Details on Windows shows the version resource, whose numbers
+# come from project(); the manifest runs the program with the user's own
+# rights and names the Windows versions it was made for.
 enable_language(RC)
 foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
   if(NOT PROJECT_VERSION_${part})
