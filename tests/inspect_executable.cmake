@@ -1,14 +1,27 @@
 # Checks that a built executable needs nothing beyond the operating system:
-#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -DEXPECT=<kind> [-DVERSION=<x.y.z>] [-DSTRIPPED=ON]
+#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -DEXPECT=<kind>
+#         [-DWINDRES=<windres> -DVERSION=<x.y.z>] [-DSTRIPPED=ON] [-DCHECK_IMPORTS=OFF]
 #         -P inspect_executable.cmake
 # where <kind> is pe32 or pe32+ (a Windows console program importing only
-# the system's own DLLs, carrying a manifest that asks for no elevation and
-# a version resource for VERSION, with no symbol table if STRIPPED) or
-# static-pie (an ELF program with no loader and no shared libraries).
+# the system's own DLLs, carrying one manifest, which asks for no elevation,
+# and one version resource, for VERSION, with no symbol table if STRIPPED)
+# or static-pie (an ELF program with no loader and no shared libraries).
+# CHECK_IMPORTS=OFF is for a stand-in linked without any runtime, whose
+# imports would say nothing.
 
 cmake_minimum_required(VERSION 3.20)
 
 set(system_dlls kernel32.dll msvcrt.dll)
+if(NOT DEFINED CHECK_IMPORTS)
+  set(CHECK_IMPORTS ON)
+endif()
+
+# Sets <out> to how many resources of <type> a listing by windres holds.
+function(count_resources out type listing)
+  string(REGEX MATCHALL "\n[^ \n]+ ${type}[ \n]" found "${listing}")
+  list(LENGTH found count)
+  set(${out} ${count} PARENT_SCOPE)
+endfunction()
 
 # Sets <out> to the hexadecimal digits of <text> in UTF-16LE (ASCII only).
 function(utf16_hex out text)
@@ -36,13 +49,25 @@ if(EXPECT STREQUAL "pe32" OR EXPECT STREQUAL "pe32+")
   if(STRIPPED AND NOT headers MATCHES "\n[ \t]+symbols stripped\n")
     list(APPEND failures "not stripped")
   endif()
-  # Resource types 16 (version) and 24 (manifest) sit at the top level of
-  # the resource tree, which objdump indents by three spaces.
-  if(NOT headers MATCHES "\n[0-9a-f]+   Entry: ID: 0x000010,")
-    list(APPEND failures "no version resource")
+  if(NOT WINDRES)
+    message(FATAL_ERROR "WINDRES is needed to list the resources of ${EXECUTABLE}")
   endif()
-  if(NOT headers MATCHES "\n[0-9a-f]+   Entry: ID: 0x000018,")
-    list(APPEND failures "no manifest")
+  # The resource compiler lists the resources back as source, one line
+  # starting with the name and type of each. It reads the tree however the
+  # linker laid it out, where objdump's listing stops after the first type
+  # of a tree laid out as MSVC-style linkers do.
+  execute_process(COMMAND "${WINDRES}" -J coff -O rc -i "${EXECUTABLE}"
+    OUTPUT_VARIABLE resources RESULT_VARIABLE status ERROR_VARIABLE errors)
+  if(NOT status STREQUAL "0")
+    message(FATAL_ERROR "${WINDRES} could not list the resources (${status}): ${errors}")
+  endif()
+  count_resources(versions VERSIONINFO "${resources}")
+  if(NOT versions EQUAL 1)
+    list(APPEND failures "${versions} version resources, not one")
+  endif()
+  count_resources(manifests 24 "${resources}")
+  if(NOT manifests EQUAL 1)
+    list(APPEND failures "${manifests} manifests, not one")
   endif()
   if(NOT VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
     message(FATAL_ERROR "VERSION must be major.minor.patch, not '${VERSION}'")
@@ -73,18 +98,20 @@ if(EXPECT STREQUAL "pe32" OR EXPECT STREQUAL "pe32+")
     list(APPEND failures "the manifest does not ask to run as invoker")
   endif()
 
-  string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
-  if(NOT imports)
-    list(APPEND failures "no imported DLL found: the headers were not read")
-  endif()
-  foreach(import IN LISTS imports)
-    string(REPLACE "DLL Name: " "" dll "${import}")
-    string(STRIP "${dll}" dll)
-    string(TOLOWER "${dll}" dll_lower)
-    if(NOT dll_lower IN_LIST system_dlls)
-      list(APPEND failures "imports ${dll}, which is not a system DLL")
+  if(CHECK_IMPORTS)
+    string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+    if(NOT imports)
+      list(APPEND failures "no imported DLL found: the headers were not read")
     endif()
-  endforeach()
+    foreach(import IN LISTS imports)
+      string(REPLACE "DLL Name: " "" dll "${import}")
+      string(STRIP "${dll}" dll)
+      string(TOLOWER "${dll}" dll_lower)
+      if(NOT dll_lower IN_LIST system_dlls)
+        list(APPEND failures "imports ${dll}, which is not a system DLL")
+      endif()
+    endforeach()
+  endif()
 elseif(EXPECT STREQUAL "static-pie")
   if(NOT headers MATCHES "\nDynamic Section:")
     list(APPEND failures "no dynamic section: not a position-independent executable")

@@ -2,12 +2,12 @@
 # unpacks from it: one folder holding just the README and the program, the
 # program stripped and still needing nothing beyond the system's own DLLs.
 #   cmake -DCPACK=<cpack> -DCONFIG=<CPackConfig.cmake> -DWORK=<dir> -DNAME=<package>
-#         -DREADME=<README.md> -DOBJDUMP=<objdump> -DEXPECT=pe32|pe32+ -DVERSION=<x.y.z>
+#         -DREADME=<README.md> -DOBJDUMP=<objdump> -DWINDRES=<windres> -DEXPECT=pe32|pe32+ -DVERSION=<x.y.z>
 #         -P inspect_package.cmake
 
 cmake_minimum_required(VERSION 3.20)
 
-foreach(variable IN ITEMS CPACK CONFIG WORK NAME README OBJDUMP EXPECT VERSION)
+foreach(variable IN ITEMS CPACK CONFIG WORK NAME README OBJDUMP WINDRES EXPECT VERSION)
   if(NOT ${variable})
     message(FATAL_ERROR "usage: see the head of ${CMAKE_CURRENT_LIST_FILE}")
   endif()
@@ -37,7 +37,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${README}" "${unpac
 if(differs)
   message(FATAL_ERROR "the README in ${zip} is not ${README}")
 endif()
-execute_process(COMMAND "${CMAKE_COMMAND}" -DOBJDUMP=${OBJDUMP} -DEXECUTABLE=${unpacked}/grid.exe
+execute_process(COMMAND "${CMAKE_COMMAND}" -DOBJDUMP=${OBJDUMP} -DWINDRES=${WINDRES} -DEXECUTABLE=${unpacked}/grid.exe
     -DEXPECT=${EXPECT} -DVERSION=${VERSION} -DSTRIPPED=ON -P "${CMAKE_CURRENT_LIST_DIR}/inspect_executable.cmake"
   RESULT_VARIABLE status)
 if(NOT status STREQUAL "0")
