@@ -74,6 +74,12 @@ configure_file(${PROJECT_SOURCE_DIR}/src/grid.rc.in ${PROJECT_BINARY_DIR}/grid.r
 target_sources(grid PRIVATE ${PROJECT_BINARY_DIR}/grid.rc)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/grid.rc APPEND PROPERTY
   OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/src/grid.manifest)
+if(MSVC)
+  # Linkers that take cl's rules (Visual Studio's, lld-link) make a manifest
+  # of their own too, which CMake then embeds as resource 1 beside ours, or
+  # over it, or leaves in a file beside grid.exe.
+  target_link_options(grid PRIVATE /MANIFEST:NO)
+endif()
 
 # One folder: the program beside its README, packed as
 # grid-<version>-win32.zip (or -win64) by the package target.
