@@ -1,9 +1,22 @@
 # The target platform: a 32-bit Windows console build. Its tests run the
-# program under the 32-bit Wine loader in a 32-bit prefix, which needs a host
-# whose kernel runs 32-bit programs. Not every host's does, so the loader is
-# asked for its version first.
+# program under the 32-bit Wine loader in a 32-bit prefix.
 set(grid_mingw_arch i686)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
+
+# Not every x86-64 host runs 32-bit programs: a virtual machine may have that
+# switched off, and there a 32-bit program fails with "Exec format error".
+# The probe is the 32-bit dynamic loader, the interpreter that every
+# dynamically linked 32-bit program names, Wine's included: it needs nothing
+# else to run, and it answers --version wherever the kernel runs it.
+set(grid_i686_loader /lib/ld-linux.so.2)
+if(EXISTS ${grid_i686_loader})
+  execute_process(COMMAND ${grid_i686_loader} --version TIMEOUT 60
+    RESULT_VARIABLE status OUTPUT_QUIET ERROR_QUIET)
+  if(NOT status STREQUAL "0")
+    set(GRID_EMULATOR_REFUSED
+      "this host's kernel does not run 32-bit programs (the 32-bit loader, ${grid_i686_loader}, did not answer --version)")
+  endif()
+endif()
 
 set(GRID_EMULATOR_NEEDS "the 32-bit Wine loader (Debian: wine32:i386)")
 find_program(GRID_WINE32 wine HINTS /usr/lib/wine)
@@ -12,31 +25,17 @@ if(EXISTS "${GRID_WINE32}")
   # loader itself is of use here.
   file(READ "${GRID_WINE32}" grid_wine32_ident LIMIT 5 HEX)
 endif()
-if(grid_wine32_ident STREQUAL "7f454c4601")
+if(grid_wine32_ident STREQUAL "7f454c4601" AND NOT GRID_EMULATOR_REFUSED)
   list(APPEND GRID_WINE_ENV WINEARCH=win32)
   execute_process(COMMAND ${GRID_WINE32} --version TIMEOUT 60
-    RESULT_VARIABLE grid_wine32_status OUTPUT_VARIABLE grid_wine32_answer ERROR_VARIABLE grid_wine32_answer)
-  if(grid_wine32_status STREQUAL "0" AND grid_wine32_answer MATCHES "^wine-[0-9]")
+    RESULT_VARIABLE status OUTPUT_VARIABLE answer ERROR_VARIABLE answer)
+  if(status STREQUAL "0" AND answer MATCHES "^wine-[0-9]")
     grid_run_under_wine(${GRID_WINE32})
   else()
-    # Where the kernel refuses the loader (Exec format error), the C library
-    # hands it to the shell as a script instead, and what comes back is the
-    # shell's syntax error. Told to list its libraries, the loader's dynamic
-    # linker, the 32-bit ld-linux.so.2, names itself wherever the kernel runs
-    # it; the shell standing in for it names its own.
-    set(ENV{LD_TRACE_LOADED_OBJECTS} 1)
-    execute_process(COMMAND ${GRID_WINE32} TIMEOUT 60
-      RESULT_VARIABLE grid_wine32_traced OUTPUT_VARIABLE grid_wine32_libraries ERROR_QUIET)
-    unset(ENV{LD_TRACE_LOADED_OBJECTS})
-    if(grid_wine32_traced MATCHES "^[0-9]+$" AND NOT grid_wine32_libraries MATCHES "/ld-linux\\.so\\.2 ")
-      set(GRID_EMULATOR_REFUSED
-        "this host cannot run 32-bit programs: the kernel would not run the 32-bit Wine loader (Exec format error), so `${GRID_WINE32} --version` ended with status ${grid_wine32_status}")
-    else()
-      # The loader runs but fails: an install to mend, not a host to accept.
-      string(STRIP "${grid_wine32_answer}" grid_wine32_answer)
-      string(REGEX REPLACE "[ \t]*\n[ \t\n]*" " / " grid_wine32_answer "${grid_wine32_answer}")
-      string(APPEND GRID_EMULATOR_NEEDS
-        ", which fails here: `${GRID_WINE32} --version` answered \"${grid_wine32_answer}\" (status ${grid_wine32_status})")
-    endif()
+    # The host runs 32-bit programs, so the loader is an install to mend.
+    string(STRIP "${answer}" answer)
+    string(REGEX REPLACE "[ \t]*\n[ \t\n]*" " / " answer "${answer}")
+    string(APPEND GRID_EMULATOR_NEEDS
+      ", which fails here: `${GRID_WINE32} --version` answered \"${answer}\" (status ${status})")
   endif()
 endif()
