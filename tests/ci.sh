@@ -1,0 +1,83 @@
+# Helpers for .ci/run, which sources this file: installing, configuring and
+# running a suite while keeping count for the closing summary, and packing a
+# zip a second time to compare.
+
+summary=""
+step() { printf '\n=== %s\n' "$*"; }
+
+# Installs Debian packages where this is a Debian host and we are root.
+install_packages() {
+  if [ "$(id -u)" != 0 ] || ! command -v apt-get >/dev/null; then
+    return 0
+  fi
+  # The 32-bit Windows runtime is an i386 package.
+  dpkg --add-architecture i386
+  export DEBIAN_FRONTEND=noninteractive
+  # A mirror caught mid-sync can fail one index while the rest arrive; the
+  # install below is what must succeed.
+  apt-get update || echo "apt-get update failed in part; installing from the indexes it got"
+  if ! apt-get install -y --no-install-recommends "$@"; then
+    # Without the security suite's i386 index, an amd64 library can be
+    # upgraded past every i386 build of it, which multiarch forbids: take
+    # both from the release itself.
+    . /etc/os-release
+    apt-get install -y --no-install-recommends -t "$VERSION_CODENAME" "$@"
+  fi
+}
+
+# Configures a build, keeping what configure says beside it for the summary.
+#   configure BUILD_DIR CMAKE_ARGS...
+configure() {
+  local dir=$1 log
+  shift
+  log=$(mktemp)
+  cmake "$@" | tee "$log"
+  mv "$log" "$dir/ci-configure.log"
+}
+
+# Runs a configured build's suite, then notes how many of its cases ran and,
+# for those that did not, ctest's word and configure's reason.
+#   suite NAME BUILD_DIR CTEST_ARGS...
+suite() {
+  local name=$1 dir=$2 total not_run reasons
+  shift 2
+  ctest "$@" | tee "$dir/ci-ctest.log"
+  sed -n '/^The following tests did not run:/,$s/.* - .* (\(.*\))$/\1/p' "$dir/ci-ctest.log" >"$dir/ci-not-run.log"
+  total=$(ctest --test-dir "$dir" -N | sed -n 's/^Total Tests: //p')
+  not_run=$(wc -l <"$dir/ci-not-run.log")
+  summary+="$name: $((total - not_run)) of $total cases ran"
+  if [ "$not_run" -gt 0 ]; then
+    summary+=", $not_run not run ($(sort "$dir/ci-not-run.log" | uniq -c | awk '{printf "%s%s %s", sep, $1, $2; sep = ", "}'))"
+  fi
+  summary+=$'\n'
+  reasons=$(sed -n 's/^-- \(.* listed but not run: .*\)/    \1/p' "$dir/ci-configure.log")
+  [ -z "$reasons" ] || summary+="$reasons"$'\n'
+}
+
+# Packs a preset's zip, then packs it again from the clone in $again, at a
+# later time, in another folder and time zone, with umask 077 and, where CI
+# runs as root, as another user, and fails unless both are byte for byte the
+# same. That clone is configured one empty commit ahead, with another date,
+# and moved back before it packs: the date in the zip must follow HEAD with
+# no configure in between.
+#   zip_twice PRESET SYSTEM_NAME
+zip_twice() {
+  local preset=$1 zip builder=()
+  cmake --build --preset "$preset" --target zip
+  zip=$(echo build/"$preset"/grid-*-"$2".zip)
+  cmake -E tar tf "$zip"
+  (cd "$(dirname "$zip")" && sha256sum -c "$(basename "$zip").sha256")
+  if [ "$(id -u)" = 0 ]; then
+    chown -R nobody: "$again"
+    builder=(runuser -u nobody --)
+  fi
+  (cd "$again" && "${builder[@]}" env TZ=Pacific/Kiritimati sh -c "umask 077 &&
+    GIT_COMMITTER_DATE=2001-09-09T01:46:40Z git -c user.name=ci -c user.email=ci@localhost \
+      commit --quiet --allow-empty --message 'An empty commit' &&
+    cmake --preset $preset -DBUILD_TESTING=OFF >/dev/null &&
+    git reset --quiet --hard HEAD~1 &&
+    cmake --build --preset $preset --target zip >/dev/null &&
+    cd build/$preset && sha256sum -c $(basename "$zip").sha256")
+  cmp "$zip" "$again/$zip"
+  summary+="$(basename "$zip"): built twice, identical, SHA-256 $(cut -d' ' -f1 "$zip.sha256")"$'\n'
+}
