@@ -1,7 +1,6 @@
 # Runs one golden case: cmake -DCASE=<dir>/<name> -DWORK=<dir> -P run_golden.cmake -- <command...>
 # Feeds <name>.stdin to the command and passes when it exits 0, writes nothing
-# to standard error (unless -DSTDERR_ALLOWED=ON) and writes exactly the bytes
-# of <name>.stdout.
+# to standard error and writes exactly the bytes of <name>.stdout.
 
 cmake_minimum_required(VERSION 3.20)
 
@@ -36,7 +35,7 @@ set(failures)
 if(NOT status STREQUAL "0")
   list(APPEND failures "exit status: expected 0, got ${status}")
 endif()
-if(NOT stderr STREQUAL "" AND NOT STDERR_ALLOWED)
+if(NOT stderr STREQUAL "")
   list(APPEND failures "standard error: expected nothing, got:\n${stderr}")
 endif()
 execute_process(COMMAND "${CMAKE_COMMAND}" -E compare_files "${actual}" "${CASE}.stdout"

@@ -1,6 +1,7 @@
 # Keeps one Wine server up for the whole test run, so that no case starts
-# while the server of the case before it is shutting down. Run with the
-# cases' WINEPREFIX in the environment:
+# while the server of the case before it is shutting down, and runs the
+# program once under it, which sets up the prefix. Run with the cases'
+# WINEPREFIX in the environment:
 #   cmake -DWINESERVER=<wineserver> -DLOG=<file> -DACTION=stop -P wineserver.cmake
 #   cmake -DWINESERVER=<wineserver> -DLOG=<file> -DACTION=start "-DRUN=<command;...>" -P wineserver.cmake
 # Either may run more than once (ctest --repeat): start replaces a running
@@ -25,6 +26,7 @@ endif()
 # as the server lives. Both get the log, as a test's pipes would never end
 # and ctest would wait on them.
 file(WRITE "${LOG}.stdin" "")
+file(MAKE_DIRECTORY "$ENV{WINEPREFIX}") # the server runs in it
 execute_process(COMMAND "${WINESERVER}" -p RESULT_VARIABLE status ERROR_FILE "${LOG}")
 if(status STREQUAL "0")
   execute_process(COMMAND ${RUN} RESULT_VARIABLE status
