@@ -170,12 +170,6 @@ def arguments_ignored(command):
     expect_equal("output", PROMPTS + listing((5, 6, 7, 8)), output)
 
 
-def large_input(command):
-    # Ten megabytes of white space before the values stream through.
-    data = b" \t\n" * (10 * 1024 * 1024 // 3) + b"-1 2 -3 4"
-    expect_equal("output", PROMPTS + listing((-1, 2, -3, 4)), run_with_input(command, data))
-
-
 def stdin_closed(command):
     output = run_with_input(command, None, stdin=None, preexec_fn=lambda: os.close(0))
     expect_equal("output", PROMPTS + listing((0, 0, 0, 0)), output)
@@ -200,7 +194,6 @@ CASES = {
     "letter-at-second-prompt": letter_at_second_prompt,
     "terminal": terminal,
     "arguments-ignored": arguments_ignored,
-    "large-input": large_input,
     "stdin-closed": stdin_closed,
     "stdout-closed": stdout_closed,
     "stdout-reader-gone": stdout_reader_gone,
