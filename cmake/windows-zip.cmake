@@ -15,7 +15,7 @@ endif()
 # editor shows.
 file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
 string(REGEX REPLACE "\n## Quick start\n[^#]*" "\n" readme "${readme}")
-string(REGEX REPLACE "\n[^\n]*BUILDING\\.md[^\n]*" "" readme "${readme}")
+string(REGEX REPLACE "\n+[^\n]*BUILDING\\.md[^\n]*" "" readme "${readme}")
 string(REPLACE "\n" "\r\n" readme "${readme}")
 file(WRITE ${PROJECT_BINARY_DIR}/README.txt "${readme}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
