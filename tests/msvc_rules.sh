@@ -46,9 +46,8 @@ for build in i686:4:pe32:Release x86_64:8:pe32+:Release i686:4:pe32:Debug x86_64
   grep -qx "CMAKE_BUILD_TYPE:STRING=$config" "$dir/CMakeCache.txt" || flaw "$what: the build type is not $config"
   [ ! -e "$dir/grid.exe.manifest" ] || flaw "$what: the linker wrote a manifest of its own"
   cmake -DOBJDUMP=objdump -DEXECUTABLE="$dir/grid.exe" -DEXPECT="$kind" -DCHECK_IMPORTS=OFF \
-    -P "$tests/inspect_executable.cmake" || flaw "$what: grid.exe fails inspection"
-  cmake -DWINDRES="$arch-w64-mingw32-windres" -DEXECUTABLE="$dir/grid.exe" -DVERSION="$version" \
-    -P "$tests/inspect_resources.cmake" || flaw "$what: grid.exe fails inspection"
+    -DWINDRES="$arch-w64-mingw32-windres" -DVERSION="$version" -P "$tests/inspect_executable.cmake" ||
+    flaw "$what: grid.exe fails inspection"
 done
 
 # A preset for one architecture, opened at the prompt of the other, must
