@@ -1,21 +1,12 @@
-# Runs one golden case: cmake -DCASE=<dir>/<name> -DWORK=<dir> -P run_golden.cmake -- <command...>
+# Runs one golden case:
+#   cmake -DCASE=<dir>/<name> -DWORK=<dir> "-DRUN=<command;...>" -P run_golden.cmake
 # Feeds <name>.stdin to the command and passes when it exits 0, writes nothing
 # to standard error and writes exactly the bytes of <name>.stdout.
 
 cmake_minimum_required(VERSION 3.20)
 
-set(command)
-set(in_command OFF)
-math(EXPR last "${CMAKE_ARGC} - 1")
-foreach(i RANGE ${last})
-  if(in_command)
-    list(APPEND command "${CMAKE_ARGV${i}}")
-  elseif(CMAKE_ARGV${i} STREQUAL "--")
-    set(in_command ON)
-  endif()
-endforeach()
-if(NOT command OR NOT CASE OR NOT WORK)
-  message(FATAL_ERROR "usage: cmake -DCASE=<case> -DWORK=<dir> -P run_golden.cmake -- <command...>")
+if(NOT RUN OR NOT CASE OR NOT WORK)
+  message(FATAL_ERROR "usage: cmake -DCASE=<case> -DWORK=<dir> \"-DRUN=<command;...>\" -P run_golden.cmake")
 endif()
 
 get_filename_component(name "${CASE}" NAME)
@@ -24,7 +15,7 @@ file(MAKE_DIRECTORY "${WORK}")
 # Files, not pipes, for every stream: the run ends when the program does,
 # even where it leaves helpers behind that inherit its streams (the services
 # an emulator starts on its first run, say).
-execute_process(COMMAND ${command}
+execute_process(COMMAND ${RUN}
   INPUT_FILE "${CASE}.stdin"
   OUTPUT_FILE "${actual}"
   ERROR_FILE "${WORK}/${name}.stderr"
