@@ -1,20 +1,17 @@
-"""Drives the program through real pipes or a terminal:
+"""Drives the program through real pipes:
 python3 streams.py CASE -- COMMAND...
 
-Each case passes silently and exits 0, prints what went wrong and exits 1,
-or exits 77 when this host cannot run it. Every wait has a generous
-time-out, so a program that hangs fails the case instead of stalling the
-suite; nothing here sleeps.
+Each case passes silently and exits 0, or prints what went wrong and exits 1.
+Every wait has a generous time-out, so a program that hangs fails the case
+instead of stalling the suite; nothing here sleeps.
 """
 
-import errno
 import os
 import selectors
 import subprocess
 import sys
 
 TIMEOUT = 60.0  # seconds; emulators and memcheck are slow to start
-SKIPPED = 77
 
 
 CELLS = ((0, 0), (0, 1), (1, 0), (1, 1))  # row by row, as the program asks
@@ -52,23 +49,11 @@ def read(stream, count=None):
         while count is None or len(data) < count:
             if not selector.select(TIMEOUT):
                 raise Failure(f"nothing more written for {TIMEOUT} s; so far: {data!r}")
-            try:
-                chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
-            except OSError as error:
-                # A terminal whose program has ended reads as EIO, not as EOF.
-                if error.errno != errno.EIO:
-                    raise
-                chunk = b""
+            chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
             if not chunk:
                 break
             data += chunk
     return data
-
-
-def expect_prompt(stream, row, column):
-    """Reads the prompt for the given cell, which must come next."""
-    expected = prompt(row, column)
-    expect_equal(f"prompt {row},{column}", expected, read(stream, len(expected)))
 
 
 def finish(process):
@@ -79,8 +64,7 @@ def finish(process):
         status = process.wait(TIMEOUT)
     except subprocess.TimeoutExpired:
         raise Failure(f"still running {TIMEOUT} s after its last prompt") from None
-    if process.stdin:
-        process.stdin.close()
+    process.stdin.close()
     expect_equal("exit status", 0, status)
     expect_equal("standard error", b"", process.stderr.read())
 
@@ -100,7 +84,8 @@ def converse(command, answers, expected_values):
     with start(command) as process:
         try:
             for index, (row, column) in enumerate(CELLS):
-                expect_prompt(process.stdout, row, column)
+                expected = prompt(row, column)
+                expect_equal(f"prompt {row},{column}", expected, read(process.stdout, len(expected)))
                 if index in answers:
                     process.stdin.write(answers[index])
                     process.stdin.flush()
@@ -123,34 +108,6 @@ def letter_at_second_prompt(command):
     # The failed read leaves nothing more to wait for: the last two prompts
     # must come without anything typed.
     converse(command, {0: b"9\n", 1: b"x\n"}, (9, 0, 0, 0))
-
-
-def terminal(command):
-    """Types at a pseudo-terminal, as a user at a console does: each prompt
-    is on screen before anything is typed, and the terminal echoes each typed
-    line. End of input typed at the start of the third line (Ctrl+D) ends the
-    entry phase: the last prompt follows at once, then the listing."""
-    try:
-        import pty
-        import termios
-        controller, console = pty.openpty()
-    except (ImportError, OSError):
-        sys.exit(SKIPPED)
-    end_of_input = termios.tcgetattr(console)[6][termios.VEOF]
-    with os.fdopen(controller, "rb", buffering=0) as screen, \
-            start(command, stdin=console, stdout=console) as process:
-        os.close(console)
-        try:
-            typing = ((b"5\n", b"5\r\n"), (b"6\n", b"6\r\n"), (end_of_input, b""))
-            for (row, column), (typed, echo) in zip(CELLS, typing):
-                expect_prompt(screen, row, column)
-                os.write(screen.fileno(), typed)
-                expect_equal("echo", echo, read(screen, len(echo)))
-            expect_equal("last prompt and listing", prompt(1, 1) + listing((5, 6, 0, 0)), read(screen))
-            finish(process)
-        finally:
-            if process.poll() is None:
-                process.kill()
 
 
 def run_with_input(command, data, **streams):
@@ -192,7 +149,6 @@ CASES = {
     "one-per-prompt": one_per_prompt,
     "all-at-first-prompt": all_at_first_prompt,
     "letter-at-second-prompt": letter_at_second_prompt,
-    "terminal": terminal,
     "arguments-ignored": arguments_ignored,
     "stdin-closed": stdin_closed,
     "stdout-closed": stdout_closed,
