@@ -27,15 +27,5 @@ if(EXISTS "${GRID_WINE32}")
 endif()
 if(grid_wine32_ident STREQUAL "7f454c4601" AND NOT GRID_EMULATOR_REFUSED)
   list(APPEND GRID_WINE_ENV WINEARCH=win32)
-  execute_process(COMMAND ${GRID_WINE32} --version TIMEOUT 60
-    RESULT_VARIABLE status OUTPUT_VARIABLE answer ERROR_VARIABLE answer)
-  if(status STREQUAL "0" AND answer MATCHES "^wine-[0-9]")
-    grid_run_under_wine(${GRID_WINE32})
-  else()
-    # The host runs 32-bit programs, so the loader is an install to mend.
-    string(STRIP "${answer}" answer)
-    string(REGEX REPLACE "[ \t]*\n[ \t\n]*" " / " answer "${answer}")
-    string(APPEND GRID_EMULATOR_NEEDS
-      ", which fails here: `${GRID_WINE32} --version` answered \"${answer}\" (status ${status})")
-  endif()
+  grid_run_under_wine(${GRID_WINE32})
 endif()
