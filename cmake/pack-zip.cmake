@@ -3,10 +3,9 @@
 #   cmake -DEXECUTABLE=<grid.exe> -DREADME=<README.txt> -DOUT=<dir> -DNAME=<folder in the zip>
 #         -DSTRIP=<strip> -DSTRIP_NONDETERMINISM=<tool> -DGIT=<git> -DSOURCE=<sources> -P pack-zip.cmake
 # The bytes depend on the commit alone: every date in the zip, and the one
-# that strip writes into the program's header, is the last commit's (or
-# SOURCE_DATE_EPOCH's, where the packer sets it), never the clock's, and it
-# is read as the zip is packed, so that packing right after a commit needs
-# no configure.
+# that strip writes into the program's header, is the last commit's, never
+# the clock's, and it is read as the zip is packed, so that packing right
+# after a commit needs no configure.
 
 cmake_minimum_required(VERSION 3.21)
 
@@ -15,27 +14,19 @@ if(NOT STRIP_NONDETERMINISM)
     "(Debian: strip-nondeterminism); install it and configure again")
 endif()
 
-if(DEFINED ENV{SOURCE_DATE_EPOCH})
-  set(date "$ENV{SOURCE_DATE_EPOCH}")
-  set(origin "from SOURCE_DATE_EPOCH")
-else()
-  # A tree without history takes 1980-01-01, the earliest date a zip holds.
-  set(date 315532800)
-  set(origin "no git history found, so the fixed date")
-  # Only this project's own history counts, not that of a repository it
-  # happens to be unpacked into. Whoever owns the checkout, its packer may
-  # read the date: configuring ran the project's code anyway.
-  if(GIT AND EXISTS "${SOURCE}/.git")
-    execute_process(COMMAND "${GIT}" -c safe.directory=* log -1 --format=%ct
-      WORKING_DIRECTORY "${SOURCE}" OUTPUT_VARIABLE commit_date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-    if(commit_date MATCHES "^[0-9]+$")
-      set(date ${commit_date})
-      set(origin "from the last commit")
-    endif()
+# A tree without history takes 1980-01-01, the earliest date a zip holds.
+set(date 315532800)
+set(origin "no git history found, so the fixed date")
+# Only this project's own history counts, not that of a repository it
+# happens to be unpacked into. Whoever owns the checkout, its packer may
+# read the date: configuring ran the project's code anyway.
+if(GIT AND EXISTS "${SOURCE}/.git")
+  execute_process(COMMAND "${GIT}" -c safe.directory=* log -1 --format=%ct
+    WORKING_DIRECTORY "${SOURCE}" OUTPUT_VARIABLE commit_date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  if(commit_date MATCHES "^[0-9]+$")
+    set(date ${commit_date})
+    set(origin "from the last commit")
   endif()
-endif()
-if(NOT date MATCHES "^[0-9]+$")
-  message(FATAL_ERROR "SOURCE_DATE_EPOCH must be a count of seconds, not '${date}'")
 endif()
 set(ENV{SOURCE_DATE_EPOCH} ${date}) # read by strip and string(TIMESTAMP)
 string(TIMESTAMP readable "%Y-%m-%d %H:%M:%S UTC" UTC)

@@ -4,11 +4,8 @@
 
 # The zip target packs grid-<version>-win32.zip (or -win64): one folder
 # with the program beside a README for the people who run it.
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(GRID_ZIP_NAME grid-${PROJECT_VERSION}-win64)
-else()
-  set(GRID_ZIP_NAME grid-${PROJECT_VERSION}-win32)
-endif()
+math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
+set(GRID_ZIP_NAME grid-${PROJECT_VERSION}-win${bits})
 
 # That README is README.md without what only builders need (the Quick start
 # and the pointer to BUILDING.md), with the line ends that every Windows
@@ -22,11 +19,6 @@ set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_
 
 find_package(Git QUIET)
 find_program(GRID_STRIP_NONDETERMINISM strip-nondeterminism)
-if(NOT GRID_STRIP_NONDETERMINISM)
-  # Only packing needs it, so a build that never packs is not warned.
-  message(STATUS "strip-nondeterminism not found: the zip target will fail, "
-    "as its zip could not be made reproducible (Debian: strip-nondeterminism)")
-endif()
 set(GRID_ZIP_ARGS -DEXECUTABLE=$<TARGET_FILE:grid> -DREADME=${PROJECT_BINARY_DIR}/README.txt
   -DNAME=${GRID_ZIP_NAME} -DSTRIP=${CMAKE_STRIP} -DSTRIP_NONDETERMINISM=${GRID_STRIP_NONDETERMINISM}
   -DGIT=${GIT_EXECUTABLE} -DSOURCE=${PROJECT_SOURCE_DIR})
