@@ -2,11 +2,6 @@
 # come from project(); the manifest runs the program with the user's own
 # rights and names the Windows versions it was made for.
 enable_language(RC)
-foreach(part IN ITEMS MAJOR MINOR PATCH TWEAK)
-  if(NOT PROJECT_VERSION_${part})
-    set(PROJECT_VERSION_${part} 0)
-  endif()
-endforeach()
 configure_file(${PROJECT_SOURCE_DIR}/src/grid.rc.in ${PROJECT_BINARY_DIR}/grid.rc @ONLY)
 target_sources(grid PRIVATE ${PROJECT_BINARY_DIR}/grid.rc)
 set_property(SOURCE ${PROJECT_BINARY_DIR}/grid.rc APPEND PROPERTY

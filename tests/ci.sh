@@ -28,11 +28,8 @@ install_packages() {
 # Configures a build, keeping what configure says beside it for the summary.
 #   configure BUILD_DIR CMAKE_ARGS...
 configure() {
-  local dir=$1 log
-  shift
-  log=$(mktemp)
-  cmake "$@" | tee "$log"
-  mv "$log" "$dir/ci-configure.log"
+  mkdir -p "$1"
+  cmake "${@:2}" | tee "$1/ci-configure.log"
 }
 
 # Runs a configured build's suite, then notes how many of its cases ran and,

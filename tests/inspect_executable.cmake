@@ -14,9 +14,6 @@
 
 cmake_minimum_required(VERSION 3.20)
 
-if(NOT EXPECT MATCHES "^pe32\\+?$")
-  message(FATAL_ERROR "EXPECT must be pe32 or pe32+, not '${EXPECT}'")
-endif()
 execute_process(COMMAND "${OBJDUMP}" -p "${EXECUTABLE}"
   OUTPUT_VARIABLE headers RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status STREQUAL "0")
