@@ -1,26 +1,23 @@
-# What a Windows user gets: a zip that comes out the same byte for byte from
-# any checkout of a commit, whoever packs it, wherever and whenever, with its
-# SHA-256 beside it. The mingw-w64 builds pack it.
+# What a Windows user gets: grid-<version>-win32.zip (or -win64), one folder
+# with grid.exe, stripped, beside README.txt, and its SHA-256 in a file beside
+# it. Any checkout of a commit packs the same bytes, whoever packs it, and
+# wherever and whenever: the two scripts named below say how.
+install(TARGETS grid DESTINATION .)
+# CR LF, as every Windows editor shows it, Notepad before Windows 10 too.
+configure_file(${PROJECT_SOURCE_DIR}/src/README.txt ${PROJECT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+install(FILES ${PROJECT_BINARY_DIR}/README.txt DESTINATION .)
 
-# The zip target packs grid-<version>-win32.zip (or -win64): one folder
-# with the program beside a README for the people who run it.
 math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
-set(GRID_ZIP_NAME grid-${PROJECT_VERSION}-win${bits})
-
-# That README is README.md without what only builders need (the Quick start
-# and the pointer to BUILDING.md), with the line ends that every Windows
-# editor shows.
-file(READ ${PROJECT_SOURCE_DIR}/README.md readme)
-string(REGEX REPLACE "\n## Quick start\n[^#]*" "\n" readme "${readme}")
-string(REGEX REPLACE "\n+[^\n]*BUILDING\\.md[^\n]*" "" readme "${readme}")
-string(REPLACE "\n" "\r\n" readme "${readme}")
-file(WRITE ${PROJECT_BINARY_DIR}/README.txt "${readme}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/README.md)
-
+set(CPACK_GENERATOR ZIP)
+set(grid_zip_name grid-${PROJECT_VERSION}-win${bits})
+set(CPACK_PACKAGE_FILE_NAME ${grid_zip_name})
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/zip-date.cmake)
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/zip-normalize.cmake)
 find_package(Git QUIET)
 find_program(GRID_STRIP_NONDETERMINISM strip-nondeterminism)
-set(GRID_ZIP_ARGS -DEXECUTABLE=$<TARGET_FILE:grid> -DREADME=${PROJECT_BINARY_DIR}/README.txt
-  -DNAME=${GRID_ZIP_NAME} -DSTRIP=${CMAKE_STRIP} -DSTRIP_NONDETERMINISM=${GRID_STRIP_NONDETERMINISM}
-  -DGIT=${GIT_EXECUTABLE} -DSOURCE=${PROJECT_SOURCE_DIR})
-add_custom_target(zip COMMAND ${CMAKE_COMMAND} ${GRID_ZIP_ARGS} -DOUT=${PROJECT_BINARY_DIR} -P ${PROJECT_SOURCE_DIR}/cmake/pack-zip.cmake
-  DEPENDS grid VERBATIM)
+set(CPACK_GRID_GIT ${GIT_EXECUTABLE})
+set(CPACK_GRID_SOURCE_DIR ${PROJECT_SOURCE_DIR})
+set(CPACK_GRID_STRIP_NONDETERMINISM ${GRID_STRIP_NONDETERMINISM})
+include(CPack)
