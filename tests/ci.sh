@@ -25,28 +25,31 @@ install_packages() {
   fi
 }
 
-# Configures a build, keeping what configure says beside it for the summary.
+# Configures a build, keeping what configure says beside it: its reasons for
+# cases not run go into the summary.
 #   configure BUILD_DIR CMAKE_ARGS...
 configure() {
   mkdir -p "$1"
   cmake "${@:2}" | tee "$1/ci-configure.log"
 }
 
-# Runs a configured build's suite, then notes how many of its cases ran and,
-# for those that did not, ctest's word and configure's reason.
+# Runs a configured build's suite, then notes from ctest's JUnit report how
+# many of its cases ran, and which did not and why.
 #   suite NAME BUILD_DIR CTEST_ARGS...
 suite() {
-  local name=$1 dir=$2 total not_run reasons
+  local name=$1 dir=$2 reasons
   shift 2
-  ctest "$@" | tee "$dir/ci-ctest.log"
-  sed -n '/^The following tests did not run:/,$s/.* - .* (\(.*\))$/\1/p' "$dir/ci-ctest.log" >"$dir/ci-not-run.log"
-  total=$(ctest --test-dir "$dir" -N | sed -n 's/^Total Tests: //p')
-  not_run=$(wc -l <"$dir/ci-not-run.log")
-  summary+="$name: $((total - not_run)) of $total cases ran"
-  if [ "$not_run" -gt 0 ]; then
-    summary+=", $not_run not run ($(sort "$dir/ci-not-run.log" | uniq -c | awk '{printf "%s%s %s", sep, $1, $2; sep = ", "}'))"
-  fi
-  summary+=$'\n'
+  ctest "$@" --output-junit "$PWD/$dir/ci-junit.xml"
+  summary+="$name: $(python3 - "$dir/ci-junit.xml" <<'PY'
+import collections, sys, xml.etree.ElementTree as ElementTree
+cases = list(ElementTree.parse(sys.argv[1]).getroot().iter("testcase"))
+not_run = collections.Counter(case.get("name").split(".")[0] for case in cases if case.get("status") != "run")
+line = f"{len(cases) - sum(not_run.values())} of {len(cases)} cases ran"
+if not_run:
+    line += f", {sum(not_run.values())} not run ({', '.join(f'{n} {group}' for group, n in not_run.items())})"
+print(line)
+PY
+)"$'\n'
   reasons=$(sed -n 's/^-- \(.* listed but not run: .*\)/    \1/p' "$dir/ci-configure.log")
   [ -z "$reasons" ] || summary+="$reasons"$'\n'
 }
@@ -57,11 +60,11 @@ suite() {
 # same. That clone is configured one empty commit ahead, with another date,
 # and moved back before it packs: the date in the zip must follow HEAD with
 # no configure in between.
-#   zip_twice PRESET SYSTEM_NAME
+#   zip_twice PRESET ARCH
 zip_twice() {
-  local preset=$1 zip builder=()
-  cmake --build --preset "$preset" --target zip
-  zip=$(echo build/"$preset"/grid-*-"$2".zip)
+  local preset=$1 arch=$2 zip builder=()
+  cmake --build --preset "$preset" --target package
+  zip=$(echo build/"$preset"/grid-*.zip)
   cmake -E tar tf "$zip"
   (cd "$(dirname "$zip")" && sha256sum -c "$(basename "$zip").sha256")
   if [ "$(id -u)" = 0 ]; then
@@ -73,8 +76,10 @@ zip_twice() {
       commit --quiet --allow-empty --message 'An empty commit' &&
     cmake --preset $preset -DBUILD_TESTING=OFF >/dev/null &&
     git reset --quiet --hard HEAD~1 &&
-    cmake --build --preset $preset --target zip >/dev/null &&
+    cmake --build --preset $preset --target package >/dev/null &&
     cd build/$preset && sha256sum -c $(basename "$zip").sha256")
   cmp "$zip" "$again/$zip"
   summary+="$(basename "$zip"): built twice, identical, SHA-256 $(cut -d' ' -f1 "$zip.sha256")"$'\n'
+  summary+="    packed with $(dpkg-query -W -f '${Package} ${Version}\n' "g++-mingw-w64-$arch-win32" \
+    "mingw-w64-$arch-dev" "binutils-mingw-w64-$arch" cmake libarchive13 strip-nondeterminism | paste -sd, - | sed 's/,/, /g')"$'\n'
 }
