@@ -1,6 +1,6 @@
 # Properties > Details on Windows shows the version resource, whose numbers
 # come from project(); the manifest runs the program with the user's own
-# rights and names the Windows versions it was made for.
+# rights.
 enable_language(RC)
 configure_file(${PROJECT_SOURCE_DIR}/src/grid.rc.in ${PROJECT_BINARY_DIR}/grid.rc @ONLY)
 target_sources(grid PRIVATE ${PROJECT_BINARY_DIR}/grid.rc)

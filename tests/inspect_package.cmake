@@ -2,7 +2,7 @@
 # downloads: the zip with its SHA-256 beside it, unpacking to one folder
 # that holds just README.txt and the program. The program is stripped and
 # passes the same inspections as the build's, but imports only KERNEL32.dll
-# and msvcrt.dll, which every Windows it names ships. README.txt is plain
+# and msvcrt.dll, which every Windows ships. README.txt is plain
 # text for Notepad, with CR LF line ends, and shows the program's own words.
 #   cmake -DCPACK=<cpack> -DCONFIG=<CPackConfig.cmake> -DOUT=<dir> -DNAME=<package file name>
 #         -DEXAMPLE=<golden .stdout> -DOBJDUMP=<objdump> -DWINDRES=<windres>

@@ -5,10 +5,6 @@
 
 cmake_minimum_required(VERSION 3.20)
 
-if(NOT RUN OR NOT CASE OR NOT WORK)
-  message(FATAL_ERROR "usage: cmake -DCASE=<case> -DWORK=<dir> \"-DRUN=<command;...>\" -P run_golden.cmake")
-endif()
-
 get_filename_component(name "${CASE}" NAME)
 set(actual "${WORK}/${name}.stdout")
 file(MAKE_DIRECTORY "${WORK}")

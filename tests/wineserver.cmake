@@ -8,10 +8,6 @@
 
 cmake_minimum_required(VERSION 3.20)
 
-if(NOT WINESERVER OR NOT LOG OR NOT RUN OR NOT DEFINED ENV{WINEPREFIX})
-  message(FATAL_ERROR "usage: see the head of ${CMAKE_CURRENT_LIST_FILE}")
-endif()
-
 # -k fails only when no server is running, which is fine here.
 execute_process(COMMAND "${WINESERVER}" -k OUTPUT_QUIET ERROR_QUIET)
 execute_process(COMMAND "${WINESERVER}" -w)
