@@ -1,7 +1,7 @@
 # What a Windows user gets: grid-<version>-win32.zip (or -win64), one folder
-# with grid.exe, stripped, beside README.txt, and its SHA-256 in a file beside
-# it. Any checkout of a commit packs the same bytes, whoever packs it, and
-# wherever and whenever: the two scripts named below say how.
+# with grid.exe beside README.txt, and its SHA-256 in a file beside it. Any
+# checkout of a commit packs the same bytes, whoever packs it, and wherever
+# and whenever: the two scripts named below say how.
 install(TARGETS grid DESTINATION .)
 # CR LF, as every Windows editor shows it, Notepad before Windows 10 too.
 configure_file(${PROJECT_SOURCE_DIR}/src/README.txt ${PROJECT_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
@@ -11,8 +11,9 @@ math(EXPR bits "${CMAKE_SIZEOF_VOID_P} * 8")
 set(CPACK_GENERATOR ZIP)
 set(grid_zip_name grid-${PROJECT_VERSION}-win${bits})
 set(CPACK_PACKAGE_FILE_NAME ${grid_zip_name})
-set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
+# package_source packs with TGZ, which zip-date.cmake turns down.
+set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/zip-date.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/zip-normalize.cmake)
 find_package(Git QUIET)

@@ -1,25 +1,26 @@
-# cpack reads this each time it packs. The zip's dates, and the one that
-# strip writes into grid.exe's header, are the last commit's, never the
-# clock's; read here, the date follows a new commit with no configure.
+# cpack reads this each time it packs, so the zip's date follows a new commit
+# with no configure in between.
 
-# The source of grid is a commit, which git archive packs exactly; a source
-# package made from the work tree would take in whatever lies there too.
-if(CPACK_PACKAGE_FILE_NAME STREQUAL CPACK_SOURCE_PACKAGE_FILE_NAME)
-  message(FATAL_ERROR "grid makes no source package: git archive packs a commit's source")
+# grid packs only its zip: a source package would take in whatever lies in
+# the work tree, where git archive packs exactly a commit's source.
+if(NOT CPACK_GENERATOR STREQUAL "ZIP")
+  message(FATAL_ERROR "grid makes no ${CPACK_GENERATOR} package: git archive packs its source")
 endif()
 
-# A tree without history takes 1980-01-01, the earliest date a zip holds.
+# Every date in the zip is the last commit's, never the clock's. A tree
+# without history takes 1980-01-01, the earliest date a zip holds. Only this
+# project's own history counts, not that of a repository it happens to be
+# unpacked into; whoever owns the checkout, its packer may read the date, as
+# configuring ran the project's code anyway.
 set(date 315532800)
-# Only this project's own history counts, not that of a repository it
-# happens to be unpacked into. Whoever owns the checkout, its packer may
-# read the date: configuring ran the project's code anyway.
-if(CPACK_GRID_GIT AND EXISTS "${CPACK_GRID_SOURCE_DIR}/.git")
+if(EXISTS "${CPACK_GRID_SOURCE_DIR}/.git")
   execute_process(COMMAND "${CPACK_GRID_GIT}" -c safe.directory=* log -1 --format=%ct
-    WORKING_DIRECTORY "${CPACK_GRID_SOURCE_DIR}" OUTPUT_VARIABLE commit_date
-    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
-  if(commit_date MATCHES "^[0-9]+$")
-    set(date ${commit_date})
+    WORKING_DIRECTORY "${CPACK_GRID_SOURCE_DIR}" RESULT_VARIABLE status OUTPUT_VARIABLE date
+    OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT status STREQUAL "0" OR NOT date MATCHES "^[0-9]+$")
+    message(FATAL_ERROR "cannot read the last commit's date with git ('${CPACK_GRID_GIT}', ${status}): "
+      "the zip would not come out the same as from any other checkout")
   endif()
 endif()
-# Read by strip, and by zip-normalize.cmake once the zip is packed.
+# Read by CPack as it packs, and by zip-normalize.cmake once it has packed.
 set(ENV{SOURCE_DATE_EPOCH} ${date})

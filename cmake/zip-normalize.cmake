@@ -1,7 +1,7 @@
 # cpack runs this once it has packed the zip, before it takes the SHA-256.
-# The zip records each entry's time and owner as the packer's; the tool that
-# Debian uses on its own packages sets every time to the package date, from
-# zip-date.cmake, and every owner to 0.
+# The zip records each entry's time in the packer's time zone, and its
+# owner; the tool that Debian uses on its own packages sets every time to
+# the date from zip-date.cmake, in UTC, and every owner to 0.
 if(NOT CPACK_GRID_STRIP_NONDETERMINISM)
   message(FATAL_ERROR "cannot make the zip reproducible without strip-nondeterminism "
     "(Debian: strip-nondeterminism); install it and configure again")
