@@ -1,4 +1,4 @@
-# A 64-bit Windows console program, built with mingw-w64.
+# The target platform: a 64-bit Windows console program, built with mingw-w64.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)

@@ -12,7 +12,7 @@
 # invoker, and exactly one version resource, whose numbers and strings are
 # VERSION.
 
-cmake_minimum_required(VERSION 3.20)
+cmake_minimum_required(VERSION 3.21)
 
 execute_process(COMMAND "${OBJDUMP}" -p "${EXECUTABLE}"
   OUTPUT_VARIABLE headers RESULT_VARIABLE status ERROR_VARIABLE errors)

@@ -6,9 +6,9 @@
 # and given its resources, not the program: a stand-in with no includes takes
 # the place of src/main.cpp and is linked with no libraries, and the
 # resources are compiled against the mingw-w64 headers.
-#   msvc_rules.sh SOURCE_DIR WORK_DIR CLANG_CL VERSION
+#   msvc_rules.sh CMAKE SOURCE_DIR WORK_DIR CLANG_CL VERSION
 set -uo pipefail
-source=$1 work=$2 clang_cl=$3 version=$4 tests=$(dirname "$0") flaws=0
+cmake=$1 source=$2 work=$3 clang_cl=$4 version=$5 tests=$(dirname "$0") flaws=0
 flaw() { echo "$*"; flaws=$((flaws + 1)); }
 
 rm -rf "$work" && mkdir -p "$work/source"
@@ -30,13 +30,13 @@ JSON
 build() {
   local dir=$1 preset=$2 arch=$3
   shift 3
-  (cd "$work/source" && cmake --preset "here-$preset" -B "$dir" "$@" -DCMAKE_SYSTEM_NAME=Windows \
+  (cd "$work/source" && "$cmake" --preset "here-$preset" -B "$dir" "$@" -DCMAKE_SYSTEM_NAME=Windows \
     -DCMAKE_SYSTEM_PROCESSOR="$arch" -DCMAKE_CXX_COMPILER="$clang_cl" -DCMAKE_CXX_COMPILER_TARGET="$arch-pc-windows-msvc" \
     -DCMAKE_LINKER=lld-link -DCMAKE_RC_COMPILER=llvm-rc -DCMAKE_MT=llvm-mt \
     -DCMAKE_TRY_COMPILE_TARGET_TYPE=STATIC_LIBRARY -DCMAKE_CXX_STANDARD_LIBRARIES= \
     "-DCMAKE_EXE_LINKER_FLAGS=/nodefaultlib /entry:main" -DCMAKE_RC_FLAGS=-I/usr/share/mingw-w64/include \
     -DCMAKE_EXPORT_COMPILE_COMMANDS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON -DBUILD_TESTING=OFF) >"$dir.log" 2>&1 &&
-    cmake --build "$dir" >>"$dir.log" 2>&1
+    "$cmake" --build "$dir" >>"$dir.log" 2>&1
 }
 
 # Each architecture as its preset builds it, and as Debug, whose incremental
@@ -51,7 +51,7 @@ for build in msvc-x86:i686:pe32:MT msvc-x64:x86_64:pe32+:MT msvc-x86:i686:pe32:M
   ! grep -Eq ' [-/]W(all|extra|pedantic) ' <<<"$compile" || flaw "$what: GCC-style warnings in the compile line"
   grep -Eq " [-/]$runtime " <<<"$compile" || flaw "$what: not the static runtime (/$runtime)"
   [ ! -e "$dir/grid.exe.manifest" ] || flaw "$what: the linker wrote a manifest of its own"
-  cmake -DOBJDUMP=objdump -DEXECUTABLE="$dir/grid.exe" -DEXPECT="$kind" -DCHECK_IMPORTS=OFF \
+  "$cmake" -DOBJDUMP=objdump -DEXECUTABLE="$dir/grid.exe" -DEXPECT="$kind" -DCHECK_IMPORTS=OFF \
     -DWINDRES="$arch-w64-mingw32-windres" -DVERSION="$version" -P "$tests/inspect_executable.cmake" ||
     flaw "$what: grid.exe fails inspection"
 done

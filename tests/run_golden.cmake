@@ -3,7 +3,7 @@
 # Feeds <name>.stdin to the command and passes when it exits 0, writes nothing
 # to standard error and writes exactly the bytes of <name>.stdout.
 
-cmake_minimum_required(VERSION 3.20)
+cmake_minimum_required(VERSION 3.21)
 
 get_filename_component(name "${CASE}" NAME)
 set(actual "${WORK}/${name}.stdout")
