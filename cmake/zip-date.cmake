@@ -22,5 +22,5 @@ if(EXISTS "${CPACK_GRID_SOURCE_DIR}/.git")
       "the zip would not come out the same as from any other checkout")
   endif()
 endif()
-# Read by CPack as it packs, and by zip-normalize.cmake once it has packed.
-set(ENV{SOURCE_DATE_EPOCH} ${date})
+# For zip-normalize.cmake, which cpack runs once it has packed.
+set(CPACK_GRID_DATE ${date})

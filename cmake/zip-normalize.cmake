@@ -7,6 +7,6 @@ if(NOT CPACK_GRID_STRIP_NONDETERMINISM)
     "(Debian: strip-nondeterminism); install it and configure again")
 endif()
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
-  execute_process(COMMAND "${CPACK_GRID_STRIP_NONDETERMINISM}" --type zip --timestamp $ENV{SOURCE_DATE_EPOCH} "${zip}"
+  execute_process(COMMAND "${CPACK_GRID_STRIP_NONDETERMINISM}" --type zip --timestamp ${CPACK_GRID_DATE} "${zip}"
     COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
