@@ -54,17 +54,25 @@ PY
   [ -z "$reasons" ] || summary+="$reasons"$'\n'
 }
 
-# Packs a preset's zip, then packs it again from the clone in $again, at a
-# later time, in another folder and time zone, with umask 077 and, where CI
-# runs as root, as another user and then as root again, and fails unless all
-# are byte for byte the same. That clone is configured one empty commit ahead, with another date,
-# and moved back before it packs: the date in the zip must follow HEAD with
-# no configure in between.
+# Packs a preset's zip, checks that its dates are HEAD's, then packs it
+# again from the clone in $again, at a later time, in another folder and
+# time zone, with umask 077 and, where CI runs as root, as another user and
+# then as root again, and fails unless all are byte for byte the same. That
+# clone is configured one empty commit ahead, with another date, and moved
+# back before it packs: the date in the zip must follow HEAD with no
+# configure in between.
 #   zip_twice PRESET ARCH
 zip_twice() {
   local preset=$1 arch=$2 zip builder=()
   cmake --build --preset "$preset" --target package
   zip=$(echo build/"$preset"/grid-*.zip)
+  # A zip's own times keep only even seconds.
+  python3 - "$zip" "$(git log -1 --format=%ct)" <<'PY'
+import sys, time, zipfile
+head = time.gmtime(int(sys.argv[2]) // 2 * 2)[:6]
+dates = {entry.date_time for entry in zipfile.ZipFile(sys.argv[1]).infolist()}
+sys.exit(None if dates == {head} else f"{sys.argv[1]}: entries dated {dates}, HEAD {head}")
+PY
   if [ "$(id -u)" = 0 ]; then
     chown -R nobody: "$again"
     builder=(runuser -u nobody --)
@@ -83,5 +91,6 @@ zip_twice() {
   fi
   summary+="$(basename "$zip"): built twice, identical, SHA-256 $(cut -d' ' -f1 "$zip.sha256")"$'\n'
   summary+="    packed on $(. /etc/os-release && echo "$PRETTY_NAME") with $(dpkg-query -W -f '${Package} ${Version}\n' "g++-mingw-w64-$arch-win32" \
-    "mingw-w64-$arch-dev" "binutils-mingw-w64-$arch" cmake libarchive13 strip-nondeterminism | paste -sd, - | sed 's/,/, /g')"$'\n'
+    "mingw-w64-$arch-dev" "binutils-mingw-w64-$arch" cmake libarchive13 zlib1g strip-nondeterminism \
+    libarchive-zip-perl | paste -sd, - | sed 's/,/, /g')"$'\n'
 }
