@@ -63,7 +63,8 @@ PY
 # configure in between.
 #   zip_twice PRESET ARCH
 zip_twice() {
-  local preset=$1 arch=$2 zip builder=()
+  local preset=$1 arch=$2 zip builder=() native
+  native=$(dpkg --print-architecture)
   cmake --build --preset "$preset" --target package
   zip=$(echo build/"$preset"/grid-*.zip)
   # A zip's own times keep only even seconds.
@@ -91,6 +92,6 @@ PY
   fi
   summary+="$(basename "$zip"): built twice, identical, SHA-256 $(cut -d' ' -f1 "$zip.sha256")"$'\n'
   summary+="    packed on $(. /etc/os-release && echo "$PRETTY_NAME") with $(dpkg-query -W -f '${Package} ${Version}\n' "g++-mingw-w64-$arch-win32" \
-    "mingw-w64-$arch-dev" "binutils-mingw-w64-$arch" cmake libarchive13 zlib1g strip-nondeterminism \
+    "mingw-w64-$arch-dev" "binutils-mingw-w64-$arch" cmake "libarchive13:$native" "zlib1g:$native" strip-nondeterminism \
     libarchive-zip-perl | paste -sd, - | sed 's/,/, /g')"$'\n'
 }
