@@ -1,0 +1,18 @@
+# Fails unless the Windows program EXECUTABLE is a console program that
+# imports only DLLs that Windows ships: KERNEL32.dll, msvcrt.dll, and the
+# Universal C Runtime of Windows 10 and later. One of the compiler's own,
+# such as libstdc++-6.dll, would stop grid.exe on a user's PC.
+#   cmake -DOBJDUMP=<objdump> -DEXECUTABLE=<file> -P check_imports.cmake
+execute_process(COMMAND ${OBJDUMP} -p ${EXECUTABLE} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
+if(NOT headers MATCHES "\nSubsystem[ \t]+[0-9a-fA-F]+[ \t]+\\(Windows CUI\\)")
+  message(FATAL_ERROR "${EXECUTABLE} is not a console program")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
+list(TRANSFORM imports REPLACE "^DLL Name: " "")
+if(NOT imports MATCHES "(^|;)KERNEL32\\.dll(;|$)")
+  message(FATAL_ERROR "no KERNEL32.dll among the imports read from ${OBJDUMP} -p: [${imports}]")
+endif()
+list(FILTER imports EXCLUDE REGEX "^(KERNEL32|msvcrt|ucrtbase|api-ms-win-crt-[a-z0-9-]+)\\.dll$")
+if(imports)
+  message(FATAL_ERROR "${EXECUTABLE} imports ${imports}, which Windows does not ship")
+endif()
