@@ -1,9 +1,6 @@
-"""Drives the program through real pipes: python3 streams.py CASE COMMAND...
-
-A case passes silently, or says what went wrong and exits 1. Every wait has
-a time-out, so a program that hangs fails its case instead of stalling the
-suite; nothing here sleeps.
-"""
+"""python3 streams.py CASE COMMAND...: drives the program through real pipes.
+A case passes silently, or says what went wrong and exits 1; a program that
+hangs fails at a time-out, and nothing here sleeps."""
 
 import os
 import selectors
@@ -31,9 +28,7 @@ def check(what, expected, actual):
 
 
 def read(stream, count=None):
-    """Reads count bytes, or up to the end of output when count is None;
-    fewer only if the output ends first. A wait of TIMEOUT with nothing
-    arriving fails the case."""
+    """Reads count bytes, or to the end of output; fails if nothing comes."""
     data = b""
     with selectors.DefaultSelector() as selector:
         selector.register(stream, selectors.EVENT_READ)
@@ -48,12 +43,10 @@ def read(stream, count=None):
 
 
 def converse(command, answers, values):
-    """Answers each prompt only once it has fully arrived: answers maps a
-    prompt's position to what is typed there, and a prompt with no answer
-    must be followed at once by the next one. The program must then exit
-    with its standard input still open, as it asks for no more."""
-    pipe = subprocess.PIPE
-    with subprocess.Popen(command, stdin=pipe, stdout=pipe, stderr=pipe) as process:
+    """Types answers[i] once prompt i has fully arrived; a prompt with no answer
+    must be followed at once by the next. Then the program must exit with its
+    standard input still open, as it asks for no more."""
+    with subprocess.Popen(command, stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.PIPE) as process:
         try:
             for index, (row, column) in enumerate(CELLS):
                 expected = prompt(row, column)
@@ -68,34 +61,29 @@ def converse(command, answers, values):
             process.kill()
 
 
-def run(command, data, stdout=subprocess.PIPE, **options):
-    """Runs the program on data given all at once, and returns its output."""
+def run(command, data, output=None, stdout=subprocess.PIPE, **options):
+    """Runs the program on data given all at once; output is what it must write."""
     done = subprocess.run(command, input=data, stdout=stdout, stderr=subprocess.PIPE, timeout=TIMEOUT, **options)
     check("exit status", 0, done.returncode)
     check("standard error", b"", done.stderr)
-    return done.stdout
+    check("output", output, done.stdout)
 
 
-def stdout_reader_gone(command):
+def reader_gone(command):
     read_end, write_end = os.pipe()
     os.close(read_end)
     run(command, b"5 6 7 8", stdout=write_end)
 
 
 CASES = {
-    "one-per-prompt": lambda command: converse(command, {0: b"5\n", 1: b"6\n", 2: b"7\n", 3: b"8\n"}, (5, 6, 7, 8)),
-    "all-at-first-prompt": lambda command: converse(command, {0: b"1 2 3 4\n"}, (1, 2, 3, 4)),
-    # The failed read leaves nothing to wait for: the last two prompts must
-    # come with nothing typed.
-    "letter-at-second-prompt": lambda command: converse(command, {0: b"9\n", 1: b"x\n"}, (9, 0, 0, 0)),
-    "arguments-ignored": lambda command: check(
-        "output", PROMPTS + listing((5, 6, 7, 8)), run(command + ["--help", "-v", "1"], b"5 6 7 8")
-    ),
-    "stdin-closed": lambda command: check(
-        "output", PROMPTS + listing((0, 0, 0, 0)), run(command, None, preexec_fn=lambda: os.close(0))
-    ),
-    "stdout-closed": lambda command: run(command, b"5 6 7 8", stdout=None, preexec_fn=lambda: os.close(1)),
-    "stdout-reader-gone": stdout_reader_gone,
+    "one-per-prompt": lambda cmd: converse(cmd, {0: b"5\n", 1: b"6\n", 2: b"7\n", 3: b"8\n"}, (5, 6, 7, 8)),
+    "all-at-first-prompt": lambda cmd: converse(cmd, {0: b"1 2 3 4\n"}, (1, 2, 3, 4)),
+    # Nothing is typed after the letter: the last two prompts must come anyway.
+    "letter-at-second-prompt": lambda cmd: converse(cmd, {0: b"9\n", 1: b"x\n"}, (9, 0, 0, 0)),
+    "arguments-ignored": lambda cmd: run(cmd + ["/?", "-v"], b"5 6 7 8", PROMPTS + listing((5, 6, 7, 8))),
+    "stdin-closed": lambda cmd: run(cmd, None, PROMPTS + listing((0, 0, 0, 0)), preexec_fn=lambda: os.close(0)),
+    "stdout-closed": lambda cmd: run(cmd, b"5 6 7 8", stdout=None, preexec_fn=lambda: os.close(1)),
+    "stdout-reader-gone": reader_gone,
 }
 
 if __name__ == "__main__":
