@@ -1,9 +1,8 @@
 # cpack runs this once it has packed the zip, before it takes the SHA-256.
 # The zip holds each entry's time in the packer's time zone, and its owner;
 # strip-nondeterminism sets every time to one date, in UTC, and every owner
-# to 0, so that any checkout of a commit packs the same bytes. That date is
-# SOURCE_DATE_EPOCH where it is set, else the last commit's, read here so
-# that it follows a new commit with no configure in between.
+# to 0. That date is SOURCE_DATE_EPOCH where it is set, else the last
+# commit's, read here so that it follows a commit with no configure between.
 find_program(strip_nondeterminism strip-nondeterminism)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
 if(NOT strip_nondeterminism)
