@@ -1,6 +1,5 @@
 """python3 streams.py CASE COMMAND...: drives the program through real pipes.
-A case passes silently, or says what went wrong and exits 1; a program that
-hangs fails at a time-out, and nothing here sleeps."""
+A case passes silently or says what went wrong; a hang fails at a time-out."""
 
 import os
 import selectors
