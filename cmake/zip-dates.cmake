@@ -1,22 +1,17 @@
 # cpack runs this once it has packed the zip, before it takes the SHA-256.
-# The zip holds each entry's time in the packer's time zone, and its owner;
-# strip-nondeterminism sets every time to one date, in UTC, and every owner
-# to 0. That date is SOURCE_DATE_EPOCH where it is set, else the last
-# commit's, read here so that it follows a commit with no configure between.
+# The zip holds each entry's time in the packer's time zone, and its owner:
+# strip-nondeterminism sets every owner to 0 and every time to one date, in
+# UTC: SOURCE_DATE_EPOCH, else the last commit's, read here to follow it.
 find_program(strip_nondeterminism strip-nondeterminism)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
-if(NOT strip_nondeterminism)
-  set(why "to pack the same bytes as any other checkout, install strip-nondeterminism (Debian: strip-nondeterminism)")
-elseif(date STREQUAL "")
+if(strip_nondeterminism AND date STREQUAL "")
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}
-    RESULT_VARIABLE status OUTPUT_VARIABLE date ERROR_VARIABLE git_said
-    OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_STRIP_TRAILING_WHITESPACE)
-  if(NOT status STREQUAL "0")
-    set(why "git cannot tell the last commit's date (${status}: ${git_said}), so set SOURCE_DATE_EPOCH")
-  endif()
+    OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
 endif()
-if(why)
-  message(WARNING "This zip is not reproducible, as its dates are this checkout's, in this time zone: ${why}.")
+if(NOT strip_nondeterminism OR date STREQUAL "")
+  message(WARNING "This zip is not reproducible: its dates are this checkout's, in this time zone. For the "
+    "same bytes as from any other checkout, install strip-nondeterminism (Debian: strip-nondeterminism), "
+    "and pack from a git clone or set SOURCE_DATE_EPOCH.")
   return()
 endif()
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
