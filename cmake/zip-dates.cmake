@@ -6,12 +6,12 @@ find_program(strip_nondeterminism strip-nondeterminism)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
 if(strip_nondeterminism AND date STREQUAL "")
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}
-    OUTPUT_VARIABLE date OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    OUTPUT_VARIABLE date ERROR_VARIABLE git_said OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
 if(NOT strip_nondeterminism OR date STREQUAL "")
   message(WARNING "This zip is not reproducible: its dates are this checkout's, in this time zone. For the "
     "same bytes as from any other checkout, install strip-nondeterminism (Debian: strip-nondeterminism), "
-    "and pack from a git clone or set SOURCE_DATE_EPOCH.")
+    "and pack from a git clone or set SOURCE_DATE_EPOCH. ${git_said}")
   return()
 endif()
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
