@@ -2,7 +2,7 @@
 A case passes silently or says what went wrong; a hang fails at a time-out."""
 
 import os
-import selectors
+import select
 import subprocess
 import sys
 
@@ -29,15 +29,13 @@ def check(what, expected, actual):
 def read(stream, count=None):
     """Reads count bytes, or to the end of output; fails if nothing comes."""
     data = b""
-    with selectors.DefaultSelector() as selector:
-        selector.register(stream, selectors.EVENT_READ)
-        while count is None or len(data) < count:
-            if not selector.select(TIMEOUT):
-                sys.exit(f"nothing more written for {TIMEOUT} s; so far: {data!r}")
-            chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
-            if not chunk:
-                break
-            data += chunk
+    while count is None or len(data) < count:
+        if not select.select([stream], [], [], TIMEOUT)[0]:
+            sys.exit(f"nothing more written for {TIMEOUT} s; so far: {data!r}")
+        chunk = os.read(stream.fileno(), 65536 if count is None else count - len(data))
+        if not chunk:
+            break
+        data += chunk
     return data
 
 
