@@ -1,6 +1,6 @@
 # Runs one golden case: feeds <case>.stdin to the command, and passes when it
 # exits 0, writes nothing to standard error and exactly the bytes of
-# <case>.stdout to standard output.
+# <case>.stdout to standard output. A failing case names each that differs.
 #   cmake -DCASE=<dir>/<case> -DOUT=<file prefix> "-DRUN=<command;...>" -P run_golden.cmake
 
 # Files, not pipes, for every stream: the run ends when the program does,
@@ -11,7 +11,13 @@ execute_process(COMMAND ${RUN} INPUT_FILE ${CASE}.stdin OUTPUT_FILE ${OUT}.stdou
 file(READ ${OUT}.stdout actual)
 file(READ ${OUT}.stderr errors)
 file(READ ${CASE}.stdout expected)
-if(NOT status STREQUAL "0" OR NOT actual STREQUAL expected OR NOT errors STREQUAL "")
-  message(FATAL_ERROR "exit status ${status}, expected 0\nstandard error: [${errors}], expected nothing\n"
-    "standard output: [${actual}]\nexpected:        [${expected}]")
+if(NOT status STREQUAL "0")
+  message(SEND_ERROR "exit status ${status}, expected 0")
+endif()
+if(NOT errors STREQUAL "")
+  message(SEND_ERROR "standard error: [${errors}], expected nothing")
+endif()
+# The leading spaces keep CMake from rewrapping the two lines, so they line up.
+if(NOT actual STREQUAL expected)
+  message(SEND_ERROR " standard output: [${actual}]\n expected:        [${expected}]")
 endif()
