@@ -18,7 +18,9 @@ int main()
     constexpr std::int32_t rowCount = 2;
     constexpr std::int32_t columnCount = 2;
 
-    // Zeroed so that an entry whose read failed lists a fixed value.
+    // A read that meets bad input stores 0 itself, or the nearest limit when
+    // the number is out of range. A read stores nothing once the stream has
+    // failed or the input has ended, so its entry keeps the zero set here.
     std::int32_t valueGrid[rowCount][columnCount] = {};
 
     // std::cin is tied to std::cout, so each prompt is flushed before its
