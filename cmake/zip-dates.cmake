@@ -1,8 +1,9 @@
-# cpack runs this once it has packed the zip, before it takes the SHA-256.
-# The zip holds each entry's time in the packer's time zone, and its owner:
-# strip-nondeterminism sets every owner to 0 and every time to one date, in
-# UTC: SOURCE_DATE_EPOCH, else the last commit's, read here to follow it.
-find_program(strip_nondeterminism strip-nondeterminism)
+# cpack runs this after it packs the zip, before it takes the SHA-256. The
+# zip records each entry's owner, and its time in the packer's time zone.
+# strip-nondeterminism sets every owner to 0 and every time to one date in
+# UTC. That date is SOURCE_DATE_EPOCH, or else the last commit's, read now.
+# Only a strip-nondeterminism on PATH counts, as in a shell.
+find_program(strip_nondeterminism strip-nondeterminism NO_CMAKE_SYSTEM_PATH)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
 if(strip_nondeterminism AND date STREQUAL "")
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}
