@@ -1,5 +1,5 @@
-# The target platform: a 32-bit Windows console program, built with
-# mingw-w64 and run here by the 32-bit Wine loader.
+# Builds a 32-bit Windows console program with mingw-w64. The tests run it
+# under the 32-bit Wine loader.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++)

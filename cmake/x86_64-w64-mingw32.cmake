@@ -1,5 +1,5 @@
-# The target platform: a 64-bit Windows console program, built with
-# mingw-w64 and run here by the 64-bit Wine loader.
+# Builds a 64-bit Windows console program with mingw-w64. The tests run it
+# under the 64-bit Wine loader.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++)

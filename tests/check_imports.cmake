@@ -1,6 +1,6 @@
-# Fails unless EXECUTABLE is a console program importing only DLLs that
-# Windows ships: KERNEL32.dll, msvcrt.dll and the C runtime of Windows 10 and
-# later. One of the compiler's own, libstdc++-6.dll say, stops it on a PC.
+# Fails unless EXECUTABLE is a console program that imports only DLLs that
+# Windows ships: KERNEL32.dll, msvcrt.dll and the UCRT of Windows 10 on.
+# A DLL of the compiler's own, such as libstdc++-6.dll, keeps it from starting.
 execute_process(COMMAND ${OBJDUMP} -p ${EXECUTABLE} OUTPUT_VARIABLE headers COMMAND_ERROR_IS_FATAL ANY)
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${headers}")
 list(TRANSFORM imports REPLACE "^DLL Name: " "")

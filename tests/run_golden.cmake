@@ -1,11 +1,9 @@
-# Runs one golden case: feeds <case>.stdin to the command, and passes when it
-# exits 0, writes nothing to standard error and exactly the bytes of
-# <case>.stdout to standard output. A failing case names each that differs.
-#   cmake -DCASE=<dir>/<case> -DOUT=<file prefix> "-DRUN=<command;...>" -P run_golden.cmake
-
-# Files, not pipes, for every stream: the run ends when the program does,
-# even where it leaves helpers behind that inherit its streams (the services
-# Wine starts on its first run, say).
+# Runs one golden case. It feeds CASE.stdin to RUN, and passes when RUN exits
+# 0, writes nothing to standard error and exactly the bytes of CASE.stdout to
+# standard output. A failing case names each of the three that differs.
+# Every stream is a file, not a pipe, so the run ends when the program does,
+# even where it leaves behind helpers that inherit its streams, as Wine does
+# on its first run.
 execute_process(COMMAND ${RUN} INPUT_FILE ${CASE}.stdin OUTPUT_FILE ${OUT}.stdout ERROR_FILE ${OUT}.stderr
   RESULT_VARIABLE status)
 file(READ ${OUT}.stdout actual)
