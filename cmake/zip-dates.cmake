@@ -1,7 +1,7 @@
 # cpack runs this after it packs the zip, before it takes the SHA-256. The
 # zip records each entry's owner, and its time in the packer's time zone.
-# strip-nondeterminism sets every owner to 0 and every time to one date in
-# UTC. That date is SOURCE_DATE_EPOCH, or else the last commit's, read now.
+# strip-nondeterminism sets every owner to 0 and every time to one UTC date,
+# SOURCE_DATE_EPOCH or else the last commit's, which is read as this runs.
 # Only a strip-nondeterminism on PATH counts, as in a shell.
 find_program(strip_nondeterminism strip-nondeterminism NO_CMAKE_SYSTEM_PATH)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
