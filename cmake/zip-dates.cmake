@@ -3,7 +3,7 @@
 # strip-nondeterminism sets every owner to 0 and every time to one UTC date,
 # SOURCE_DATE_EPOCH or else the last commit's, which is read as this runs.
 # Only a strip-nondeterminism on PATH counts, as in a shell.
-find_program(strip_nondeterminism strip-nondeterminism NO_CMAKE_SYSTEM_PATH)
+find_program(strip_nondeterminism strip-nondeterminism PATHS ENV PATH NO_DEFAULT_PATH)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
 if(strip_nondeterminism AND date STREQUAL "")
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}
