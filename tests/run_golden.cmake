@@ -1,9 +1,7 @@
-# Runs one golden case. It feeds CASE.stdin to RUN, and passes when RUN exits
-# 0, writes nothing to standard error and exactly the bytes of CASE.stdout to
-# standard output. A failing case names each of the three that differs.
-# Every stream is a file, not a pipe, so the run ends when the program does,
-# even where it leaves behind helpers that inherit its streams, as Wine does
-# on its first run.
+# Feeds CASE.stdin to RUN, which must exit 0, write nothing to standard error
+# and write exactly the bytes of CASE.stdout to standard output. Every stream
+# is a file, not a pipe, so the run ends when the program does. Wine leaves its
+# server behind for a few seconds, and the server inherits the streams.
 execute_process(COMMAND ${RUN} INPUT_FILE ${CASE}.stdin OUTPUT_FILE ${OUT}.stdout ERROR_FILE ${OUT}.stderr
   RESULT_VARIABLE status)
 file(READ ${OUT}.stdout actual)
