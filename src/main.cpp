@@ -1,17 +1,21 @@
 // Asks for the four entries of a two-by-two grid, one prompt at a time, then
 // lists them back on one line. Bad input is never reported: a failed read
 // leaves the stream failed, the remaining prompts pass without waiting, and
-// the run still lists the grid and exits with status 0.
+// the run still lists the grid and exits with status 0. Output that could not
+// be written is the one failure reported, on standard error, with status 1.
 
+#include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 int main()
 {
 #ifdef SIGPIPE
     // A reader that goes away must not kill the run: the write just fails,
-    // like a write to a closed stream, and the exit status stays 0.
+    // like a write to a closed stream, and is reported as such.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
 
@@ -23,23 +27,44 @@ int main()
     // failed or the input has ended, so its entry keeps the zero set here.
     std::int32_t valueGrid[rowCount][columnCount] = {};
 
-    // std::cin is tied to std::cout, so each prompt is flushed before its
-    // read waits, for as long as no read has failed.
+    // The errno that the first failed write to standard output left, or 0.
+    int writeError = 0;
+
     for (std::int32_t row = 0; row < rowCount; ++row) {
         for (std::int32_t column = 0; column < columnCount; ++column) {
+            // The read would flush the prompt too, as std::cin is tied to
+            // std::cout. Flushing it here reads errno before a read can set it.
+            errno = 0;
             std::cout << "Enter a value for 2-D array index " << row << ","
-                      << column << ": ";
+                      << column << ": " << std::flush;
+            if (!std::cout && writeError == 0) {
+                writeError = errno;
+            }
             std::cin >> valueGrid[row][column];
         }
     }
 
-    // No line break anywhere: the listing is flushed at normal exit.
+    // No line break anywhere, so the listing waits in the buffer until the
+    // flush, which shows whether it was written.
+    errno = 0;
     for (std::int32_t row = 0; row < rowCount; ++row) {
         for (std::int32_t column = 0; column < columnCount; ++column) {
             std::cout << "valueGrid[" << row << "][" << column
                       << "] = " << valueGrid[row][column];
         }
     }
+    std::cout.flush();
+    if (!std::cout && writeError == 0) {
+        writeError = errno;
+    }
 
+    if (!std::cout) {
+        std::cerr << "grid: could not write to standard output";
+        if (writeError != 0) {
+            std::cerr << ": " << std::strerror(writeError);
+        }
+        std::cerr << '\n';
+        return EXIT_FAILURE;
+    }
     return 0;
 }

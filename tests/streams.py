@@ -2,6 +2,7 @@
 A case passes silently or says what went wrong; a hang fails at a time-out."""
 
 import os
+import re
 import select
 import subprocess
 import sys
@@ -58,18 +59,30 @@ def converse(command, answers, values):
             process.kill()
 
 
-def run(command, data, output=None, stdout=subprocess.PIPE, **options):
-    """Runs the program on data given all at once; output is what it must write."""
+def run(command, data, output=None, stdout=subprocess.PIPE, lost=None, **options):
+    """Runs the program on data given all at once; output is what it must write.
+    Where its output is lost, lost is a pattern of the cause that the program
+    must give on standard error, in one line, before it exits with status 1."""
     done = subprocess.run(command, input=data, stdout=stdout, stderr=subprocess.PIPE, timeout=TIMEOUT, **options)
-    check("exit status", 0, done.returncode)
-    check("standard error", b"", done.stderr)
+    if lost is None:
+        check("exit status", 0, done.returncode)
+        check("standard error", b"", done.stderr)
+    else:
+        check("exit status", 1, done.returncode)
+        if not re.fullmatch(b"grid: could not write to standard output: (?:" + lost + b")\r?\n", done.stderr):
+            sys.exit(f"standard error: {done.stderr!r}\nexpected the lost output's line, with a cause that matches {lost!r}")
     check("output", output, done.stdout)
 
 
 def reader_gone(command):
     read_end, write_end = os.pipe()
     os.close(read_end)
-    run(command, b"5 6 7 8", stdout=write_end)
+    # A Windows C runtime gives EINVAL for a pipe whose reader has gone.
+    run(command, b"5 6 7 8", stdout=write_end, lost=b"Broken pipe|Invalid argument")
+
+
+def full(command, data=b"5 6 7 8", **options):
+    run(command, data, stdout=os.open("/dev/full", os.O_WRONLY), lost=b"No space left on device", **options)
 
 
 CASES = {
@@ -79,8 +92,11 @@ CASES = {
     "letter-at-second-prompt": lambda cmd: converse(cmd, {0: b"9\n", 1: b"x\n"}, (9, 0, 0, 0)),
     "arguments-ignored": lambda cmd: run(cmd + ["/?", "-v"], b"5 6 7 8", PROMPTS + listing((5, 6, 7, 8))),
     "stdin-closed": lambda cmd: run(cmd, None, PROMPTS + listing((0, 0, 0, 0)), preexec_fn=lambda: os.close(0)),
-    "stdout-closed": lambda cmd: run(cmd, b"5 6 7 8", stdout=None, preexec_fn=lambda: os.close(1)),
+    "stdout-closed": lambda cmd: run(cmd, b"5 6 7 8", stdout=None, lost=b"Bad file descriptor", preexec_fn=lambda: os.close(1)),
     "stdout-reader-gone": reader_gone,
+    "stdout-full": full,
+    # The read of a closed standard input fails too, and its errno is not the cause.
+    "stdout-full-stdin-closed": lambda cmd: full(cmd, None, preexec_fn=lambda: os.close(0)),
 }
 
 if __name__ == "__main__":
