@@ -5,14 +5,20 @@
 # Only a strip-nondeterminism on PATH counts, as in a shell.
 find_program(strip_nondeterminism strip-nondeterminism PATHS ENV PATH NO_DEFAULT_PATH)
 set(date "$ENV{SOURCE_DATE_EPOCH}")
-if(strip_nondeterminism AND date STREQUAL "")
+if(date STREQUAL "")
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${CMAKE_CURRENT_LIST_DIR}
-    OUTPUT_VARIABLE date ERROR_VARIABLE git_said OUTPUT_STRIP_TRAILING_WHITESPACE)
+    OUTPUT_VARIABLE date ERROR_VARIABLE git_said RESULT_VARIABLE git_result OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
-if(NOT strip_nondeterminism OR date STREQUAL "")
-  message(WARNING "This zip is not reproducible: its dates are this checkout's, in this time zone. For the "
-    "same bytes as from any other checkout, install strip-nondeterminism (Debian: strip-nondeterminism), "
-    "and pack from a git clone or set SOURCE_DATE_EPOCH. ${git_said}")
+set(missing "")
+if(NOT strip_nondeterminism)
+  string(APPEND missing " Install strip-nondeterminism (Debian: strip-nondeterminism).")
+endif()
+if(date STREQUAL "")
+  string(APPEND missing " Set SOURCE_DATE_EPOCH, or pack from a git checkout that git trusts. "
+    "git log gave no date (${git_result}): ${git_said}")
+endif()
+if(missing)
+  message(WARNING "This zip is not reproducible: its dates are this checkout's, in this time zone.${missing}")
   return()
 endif()
 foreach(zip IN LISTS CPACK_PACKAGE_FILES)
