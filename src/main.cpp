@@ -1,8 +1,7 @@
 // Asks for the four entries of a two-by-two grid, one prompt at a time, then
-// lists them back on one line. Bad input is never reported: a failed read
-// leaves the stream failed, the remaining prompts pass without waiting, and
-// the run still lists the grid and exits with status 0. Output that could not
-// be written is the one failure reported, on standard error, with status 1.
+// lists them back on one line. Bad input is not reported: a failed read leaves
+// the stream failed, the remaining prompts pass without waiting, and the run
+// exits with status 0. Output that is lost is reported, with status 1.
 
 #include <cerrno>
 #include <csignal>
@@ -14,8 +13,8 @@
 int main()
 {
 #ifdef SIGPIPE
-    // A reader that goes away must not kill the run: the write just fails,
-    // like a write to a closed stream, and is reported as such.
+    // A reader that goes away fails the write, reported as any other, rather
+    // than killing grid by a signal.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
 
@@ -33,13 +32,12 @@ int main()
     for (std::int32_t row = 0; row < rowCount; ++row) {
         for (std::int32_t column = 0; column < columnCount; ++column) {
             // The read would flush the prompt too, as std::cin is tied to
-            // std::cout. Flushing it here reads errno before a read can set it.
+            // std::cout. Flushing it here, with errno cleared, takes errno from
+            // the write alone, before a failed read can set it.
             errno = 0;
             std::cout << "Enter a value for 2-D array index " << row << ","
                       << column << ": " << std::flush;
-            if (!std::cout && writeError == 0) {
-                writeError = errno;
-            }
+            if (!std::cout && writeError == 0) writeError = errno;
             std::cin >> valueGrid[row][column];
         }
     }
@@ -54,15 +52,10 @@ int main()
         }
     }
     std::cout.flush();
-    if (!std::cout && writeError == 0) {
-        writeError = errno;
-    }
-
+    if (!std::cout && writeError == 0) writeError = errno;
     if (!std::cout) {
         std::cerr << "grid: could not write to standard output";
-        if (writeError != 0) {
-            std::cerr << ": " << std::strerror(writeError);
-        }
+        if (writeError != 0) std::cerr << ": " << std::strerror(writeError);
         std::cerr << '\n';
         return EXIT_FAILURE;
     }

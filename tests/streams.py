@@ -59,18 +59,14 @@ def converse(command, answers, values):
             process.kill()
 
 
-def run(command, data, output=None, stdout=subprocess.PIPE, lost=None, **options):
+def run(command, data, output=None, stdout=subprocess.PIPE, cause=None, **options):
     """Runs the program on data given all at once; output is what it must write.
-    Where its output is lost, lost is a pattern of the cause that the program
-    must give on standard error, in one line, before it exits with status 1."""
+    Given the cause of lost output, it must report it in one line and exit 1."""
     done = subprocess.run(command, input=data, stdout=stdout, stderr=subprocess.PIPE, timeout=TIMEOUT, **options)
-    if lost is None:
-        check("exit status", 0, done.returncode)
-        check("standard error", b"", done.stderr)
-    else:
-        check("exit status", 1, done.returncode)
-        if not re.fullmatch(b"grid: could not write to standard output: (?:" + lost + b")\r?\n", done.stderr):
-            sys.exit(f"standard error: {done.stderr!r}\nexpected the lost output's line, with a cause that matches {lost!r}")
+    check("exit status", 0 if cause is None else 1, done.returncode)
+    error = b"" if cause is None else b"grid: could not write to standard output: (" + cause + b")\r?\n"
+    if not re.fullmatch(error, done.stderr):
+        sys.exit(f"standard error\nexpected: {error!r}\nactual:   {done.stderr!r}")
     check("output", output, done.stdout)
 
 
@@ -78,11 +74,7 @@ def reader_gone(command):
     read_end, write_end = os.pipe()
     os.close(read_end)
     # A Windows C runtime gives EINVAL for a pipe whose reader has gone.
-    run(command, b"5 6 7 8", stdout=write_end, lost=b"Broken pipe|Invalid argument")
-
-
-def full(command, data=b"5 6 7 8", **options):
-    run(command, data, stdout=os.open("/dev/full", os.O_WRONLY), lost=b"No space left on device", **options)
+    run(command, b"5 6 7 8", stdout=write_end, cause=b"Broken pipe|Invalid argument")
 
 
 CASES = {
@@ -92,11 +84,12 @@ CASES = {
     "letter-at-second-prompt": lambda cmd: converse(cmd, {0: b"9\n", 1: b"x\n"}, (9, 0, 0, 0)),
     "arguments-ignored": lambda cmd: run(cmd + ["/?", "-v"], b"5 6 7 8", PROMPTS + listing((5, 6, 7, 8))),
     "stdin-closed": lambda cmd: run(cmd, None, PROMPTS + listing((0, 0, 0, 0)), preexec_fn=lambda: os.close(0)),
-    "stdout-closed": lambda cmd: run(cmd, b"5 6 7 8", stdout=None, lost=b"Bad file descriptor", preexec_fn=lambda: os.close(1)),
+    "stdout-closed": lambda cmd: run(cmd, b"5 6 7 8", stdout=None, cause=b"Bad file descriptor", preexec_fn=lambda: os.close(1)),
     "stdout-reader-gone": reader_gone,
-    "stdout-full": full,
+    "stdout-full": lambda cmd: run(cmd, b"5 6 7 8", stdout=os.open("/dev/full", os.O_WRONLY), cause=b"No space left on device"),
     # The read of a closed standard input fails too, and its errno is not the cause.
-    "stdout-full-stdin-closed": lambda cmd: full(cmd, None, preexec_fn=lambda: os.close(0)),
+    "stdout-full-stdin-closed": lambda cmd: run(cmd, None, stdout=os.open("/dev/full", os.O_WRONLY),
+                                                cause=b"No space left on device", preexec_fn=lambda: os.close(0)),
 }
 
 if __name__ == "__main__":
