@@ -6,15 +6,14 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 
 int main()
 {
 #ifdef SIGPIPE
-    // A reader that goes away fails the write, reported as any other, rather
-    // than killing grid by a signal.
+    // A reader that goes away fails the write instead of killing grid.
     std::signal(SIGPIPE, SIG_IGN);
 #endif
 
@@ -32,8 +31,8 @@ int main()
     for (std::int32_t row = 0; row < rowCount; ++row) {
         for (std::int32_t column = 0; column < columnCount; ++column) {
             // The read would flush the prompt too, as std::cin is tied to
-            // std::cout. Flushing it here, with errno cleared, takes errno from
-            // the write alone, before a failed read can set it.
+            // std::cout. Flushing it first keeps a failed read's errno out of
+            // the cause, and clearing errno keeps an old one out of it.
             errno = 0;
             std::cout << "Enter a value for 2-D array index " << row << ","
                       << column << ": " << std::flush;
@@ -42,8 +41,7 @@ int main()
         }
     }
 
-    // No line break anywhere, so the listing waits in the buffer until the
-    // flush, which shows whether it was written.
+    // With no line break, the listing waits in the buffer for the flush below.
     errno = 0;
     for (std::int32_t row = 0; row < rowCount; ++row) {
         for (std::int32_t column = 0; column < columnCount; ++column) {
@@ -54,9 +52,10 @@ int main()
     std::cout.flush();
     if (!std::cout && writeError == 0) writeError = errno;
     if (!std::cout) {
-        std::cerr << "grid: could not write to standard output";
-        if (writeError != 0) std::cerr << ": " << std::strerror(writeError);
-        std::cerr << '\n';
+        // perror, not strerror, which Windows C runtime headers mark unsafe.
+        errno = writeError;
+        if (errno != 0) std::perror("grid: could not write to standard output");
+        else std::cerr << "grid: could not write to standard output\n";
         return EXIT_FAILURE;
     }
     return 0;
